@@ -20,15 +20,19 @@ constexpr double LargestLatitudeShown = 1e9;    // beyond: no meaningful text, a
 constexpr std::size_t MaxTextLength = 255;      // the parsers work on short strings
 
 // "05" for 5, "123" for 123: one '0' in front of values below 10.
-std::string TwoDigits(std::int64_t n)
+void AppendTwoDigits(std::string& text, std::int64_t n)
 {
-    return (n < 10 ? "0" : "") + std::to_string(n);
+    if (n < 10)
+        text += '0';
+    text += std::to_string(n);
 }
 
-std::string ThreeDigits(std::int64_t n)
+// Thousandths, always three digits (0..999).
+void AppendThreeDigits(std::string& text, std::int64_t n)
 {
-    std::string s = std::to_string(n);
-    return std::string(s.size() < 3 ? 3 - s.size() : 0, '0') + s;
+    text += static_cast<char>('0' + n / 100 % 10);
+    text += static_cast<char>('0' + n / 10 % 10);
+    text += static_cast<char>('0' + n % 10);
 }
 
 std::string InvalidText(AngleFormat format, bool isLongitude)
@@ -46,19 +50,23 @@ struct AngleFields {
     std::int64_t D, M, S, T, H;
 };
 
+// Trunc and Round of a value known to lie well inside 64 bits; the casts
+// truncate towards zero and llrint rounds halves to even, as the fields
+// want, without the slow library rounding of extended values.
+std::int64_t Trunc(long double x) { return static_cast<std::int64_t>(x); }
+std::int64_t Round(long double x) { return std::llrint(x); }
+
 AngleFields FieldsOf(long double v, AngleFormat format)
 {
-    const long double d = std::trunc(v);
+    // v lies in 0..1e9, so every field below is far inside 64 bits.
+    const std::int64_t d = Trunc(v);
     const long double frac = v - d;
-    const long double m = std::trunc(frac * MinutesPerDegree + FieldEpsilon);
-    const long double s = std::trunc(frac * SecondsPerDegree - MinutesPerDegree * m + FieldEpsilon);
-    const long double t = std::trunc((v - d - m / MinutesPerDegree - s / SecondsPerDegree) * SecondsPerDegree
-                                     * MillisecondsPerSecond);
-    const long double h = std::nearbyint((frac * MinutesPerDegree - m) * HundredthsPerMinute);
-
-    // Every field is small here (v below 1e9), so the conversions are exact.
-    AngleFields f{static_cast<std::int64_t>(d), static_cast<std::int64_t>(m), static_cast<std::int64_t>(s),
-                  static_cast<std::int64_t>(t), static_cast<std::int64_t>(h)};
+    const std::int64_t m = Trunc(frac * MinutesPerDegree + FieldEpsilon);
+    const std::int64_t s = Trunc(frac * SecondsPerDegree - MinutesPerDegree * m + FieldEpsilon);
+    const std::int64_t t = Trunc((v - d - m / MinutesPerDegree - s / SecondsPerDegree) * SecondsPerDegree
+                                 * MillisecondsPerSecond);
+    const std::int64_t h = Round((frac * MinutesPerDegree - m) * HundredthsPerMinute);
+    AngleFields f{d, m, s, t, h};
 
     // The epsilon above can leave the smaller fields a rounding error below
     // zero once the larger one has been lifted; they are zero then.
@@ -184,19 +192,26 @@ std::string FormatAngle(AngleFormat format, bool isLongitude, double degrees)
 
     const AngleFields f = FieldsOf(v, format);
 
-    std::string text = TwoDigits(f.D);
+    std::string text;
+    text.reserve(16);
     if (isLongitude && f.D < 100)
-        text = "0" + text;
+        text += '0';
+    AppendTwoDigits(text, f.D);
     text += DegreeSign;
+    AppendTwoDigits(text, f.M);
+    text += '\'';
     switch (format) {
     case AngleFormat::DMdd:
-        text += TwoDigits(f.M) + "'" + TwoDigits(f.H);
+        AppendTwoDigits(text, f.H);
         break;
     case AngleFormat::DMS:
-        text += TwoDigits(f.M) + "'" + TwoDigits(f.S) + "\"";
+        AppendTwoDigits(text, f.S);
+        text += '"';
         break;
     case AngleFormat::DMSsss:
-        text += TwoDigits(f.M) + "'" + TwoDigits(f.S) + "\"" + ThreeDigits(f.T);
+        AppendTwoDigits(text, f.S);
+        text += '"';
+        AppendThreeDigits(text, f.T);
         break;
     default:
         text.clear(); // an unknown code has no layout, only the hemisphere

@@ -1,5 +1,7 @@
 #include "geo/arcs.h"
 
+#include "geo/extended_trig.h"
+
 #include <cmath>
 
 namespace geo {
@@ -24,33 +26,66 @@ ArcSeries SeriesOf(const Ellipsoid& ellipsoid)
     return s;
 }
 
+// sin and cos of 2phi, 4phi and 6phi from one evaluation at 2phi; the
+// multiple-angle identities agree with direct evaluation to a few units of
+// the extended mantissa, far below what survives rounding to double.
+struct Harmonics {
+    long double s2, c2, s4, c4, s6, c6;
+};
+
+Harmonics HarmonicsOf(long double phi)
+{
+    const SinCosPair two = SinCosExtended(2.0L * phi);
+    Harmonics h{};
+    h.s2 = two.Sin;
+    h.c2 = two.Cos;
+    h.s4 = 2.0L * h.s2 * h.c2;
+    h.c4 = (h.c2 - h.s2) * (h.c2 + h.s2);
+    h.s6 = h.s4 * h.c2 + h.c4 * h.s2;
+    h.c6 = h.c4 * h.c2 - h.s4 * h.s2;
+    return h;
+}
+
+long double ArcSum(const ArcSeries& s, long double phi, const Harmonics& h)
+{
+    long double sum = s.A0 * phi - s.A2 * h.s2;
+    sum = sum + s.A4 * h.s4;
+    sum = sum - s.A6 * h.s6;
+    return sum;
+}
+
+long double RateSum(const ArcSeries& s, const Harmonics& h)
+{
+    long double sum = s.A0 - 2.0L * s.A2 * h.c2;
+    sum = sum + 4.0L * s.A4 * h.c4;
+    sum = sum - 6.0L * s.A6 * h.c6;
+    return sum;
+}
+
 } // namespace
 
 double PrimeVerticalRadius(Ellipsoid ellipsoid, double phi)
 {
-    const long double s = std::sin(static_cast<long double>(phi));
+    const long double s = SinCosExtended(phi).Sin;
     const long double e2 = ellipsoid.e2;
     return static_cast<double>(ellipsoid.a / std::sqrt(1.0L - e2 * s * s));
 }
 
 double MeridianArc(Ellipsoid ellipsoid, double phi)
 {
-    const ArcSeries s = SeriesOf(ellipsoid);
-    const long double p = phi;
-    long double sum = s.A0 * p - s.A2 * std::sin(2.0L * p);
-    sum = sum + s.A4 * std::sin(4.0L * p);
-    sum = sum - s.A6 * std::sin(6.0L * p);
-    return static_cast<double>(ellipsoid.a * sum);
+    return MeridianArcAndRate(ellipsoid, phi).Arc;
 }
 
 double MeridianArcRate(Ellipsoid ellipsoid, double phi)
 {
+    return MeridianArcAndRate(ellipsoid, phi).Rate;
+}
+
+ArcAndRate MeridianArcAndRate(Ellipsoid ellipsoid, double phi)
+{
     const ArcSeries s = SeriesOf(ellipsoid);
-    const long double p = phi;
-    long double sum = s.A0 - 2.0L * s.A2 * std::cos(2.0L * p);
-    sum = sum + 4.0L * s.A4 * std::cos(4.0L * p);
-    sum = sum - 6.0L * s.A6 * std::cos(6.0L * p);
-    return static_cast<double>(ellipsoid.a * sum);
+    const Harmonics h = HarmonicsOf(phi);
+    return {static_cast<double>(ellipsoid.a * ArcSum(s, phi, h)), static_cast<double>(ellipsoid.a * RateSum(s, h))};
 }
 
 } // namespace geo

@@ -24,4 +24,12 @@ double MeridianArc(Ellipsoid ellipsoid, double phi);
 // of curvature in the meridian, metres per radian. Even in phi.
 double MeridianArcRate(Ellipsoid ellipsoid, double phi);
 
+// Both of the above at one latitude, for a caller that needs the pair (the
+// Newton steps of the rhumb line): the same values for half the work.
+struct ArcAndRate {
+    double Arc;  // MeridianArc
+    double Rate; // MeridianArcRate
+};
+ArcAndRate MeridianArcAndRate(Ellipsoid ellipsoid, double phi);
+
 } // namespace geo
