@@ -1,0 +1,32 @@
+#include "legplot/time_text.h"
+
+#include "geo/errors.h"
+#include "geo/int_text.h"
+
+#include <string_view>
+
+namespace legplot {
+namespace {
+
+std::uint16_t PartAt(std::string_view text, std::size_t pos)
+{
+    const std::string_view part = pos > text.size() ? std::string_view{} : text.substr(pos - 1, 2);
+    const int value = geo::StrToInt(part);
+    if (value < 0 || value > 0xFFFF)
+        throw geo::RangeError();
+    return static_cast<std::uint16_t>(value);
+}
+
+} // namespace
+
+TimeParts SplitTimeText(const std::string& text)
+{
+    TimeParts parts;
+    parts.Hours = PartAt(text, 1);
+    parts.Minutes = PartAt(text, 4);
+    if (text.size() >= 8)
+        parts.Seconds = PartAt(text, 7);
+    return parts;
+}
+
+} // namespace legplot
