@@ -17,6 +17,13 @@ public:
         : std::runtime_error("'" + text + "' is not a valid integer value") {}
 };
 
+// A text that is not a decimal number: "'<text>' is not a valid floating point value".
+class FloatConvertError : public std::runtime_error {
+public:
+    explicit FloatConvertError(const std::string& text)
+        : std::runtime_error("'" + text + "' is not a valid floating point value") {}
+};
+
 // An index or a value outside the range its type allows.
 class RangeError : public std::runtime_error {
 public:

@@ -1,0 +1,37 @@
+// A plain single-line edit with the events the windows handle: a change of
+// its text (only a real change: writing the same text is none), a mouse
+// click, and the focus leaving it.
+#pragma once
+
+#include "platform/focus_exit.h"
+
+#include <QLineEdit>
+
+#include <string>
+
+namespace platform {
+
+class Edit : public QLineEdit {
+    Q_OBJECT
+
+public:
+    explicit Edit(QWidget* parent = nullptr);
+
+    std::string Text() const;
+    void SetText(const std::string& text);
+
+signals:
+    void changed(); // OnChange: after every change of the text
+    void clicked(); // OnClick
+    void exited();  // OnExit
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    ExitTracker exit_;
+};
+
+} // namespace platform

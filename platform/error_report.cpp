@@ -1,0 +1,62 @@
+#include "platform/error_report.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include <exception>
+#include <utility>
+
+namespace platform {
+namespace {
+
+ErrorReporter& Reporter()
+{
+    static ErrorReporter reporter;
+    return reporter;
+}
+
+void ShowMessageBox(const QString& message)
+{
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), message, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
+}
+
+} // namespace
+
+void ReportError(const QString& message)
+{
+    if (Reporter())
+        Reporter()(message);
+    else
+        ShowMessageBox(message);
+}
+
+ErrorReporter SetErrorReporter(ErrorReporter reporter)
+{
+    return std::exchange(Reporter(), std::move(reporter));
+}
+
+void Guard(const std::function<void()>& handler)
+{
+    // A handler that runs inside another (a change of text that fires the
+    // field's change handler) lets its error travel on: it ends the outer
+    // handler as well and is reported once, by the outermost guard.
+    static int depth = 0;
+    if (depth > 0) {
+        handler();
+        return;
+    }
+    struct Inside {
+        Inside() { ++depth; }
+        ~Inside() { --depth; }
+    };
+    try {
+        const Inside inside;
+        handler();
+    } catch (const std::exception& e) {
+        ReportError(QString::fromLatin1(e.what()));
+    }
+}
+
+} // namespace platform

@@ -1,0 +1,274 @@
+#include "platform/mask_edit.h"
+
+#include "platform/error_report.h"
+#include "platform/latin1.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QTimer>
+
+namespace platform {
+namespace {
+
+constexpr char Blank = '_'; // how an empty position shows
+const QString RefusedMessage = QStringLiteral("Invalid input value.  Use escape key to abandon changes");
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+} // namespace
+
+MaskEdit::MaskEdit(QWidget* parent) : QLineEdit(parent)
+{
+    // Every change goes through the mask: no context menu, drops or input
+    // methods that would write around it.
+    setContextMenuPolicy(Qt::NoContextMenu);
+    setAcceptDrops(false);
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+}
+
+void MaskEdit::SetEditMask(const std::string& mask)
+{
+    const std::string current = Text();
+    mask_ = mask;
+    const std::string layout = mask.substr(0, mask.find(';'));
+    positions_.clear();
+    for (char c : layout)
+        positions_.push_back(c == '0' || c == '#' ? Position{c, 0} : Position{'L', c});
+    SetText(current);
+}
+
+bool MaskEdit::IsEditable(int i) const
+{
+    return positions_[static_cast<std::size_t>(i)].kind != 'L';
+}
+
+bool MaskEdit::Accepts(int i, char c) const
+{
+    if (positions_[static_cast<std::size_t>(i)].kind == '0')
+        return IsDigit(c);
+    return IsDigit(c) || c == '+' || c == '-' || c == ' ';
+}
+
+int MaskEdit::FirstEmptyRequired() const
+{
+    for (std::size_t i = 0; i < positions_.size(); ++i)
+        if (positions_[i].kind == '0' && content_[i] == ' ')
+            return static_cast<int>(i);
+    return -1;
+}
+
+std::string MaskEdit::Text() const
+{
+    return content_;
+}
+
+void MaskEdit::SetText(const std::string& text)
+{
+    // Field by field: the characters up to the literal that closes a field
+    // in the mask are that field's, cut to its width or filled with empty
+    // positions; what lies beyond the last position is dropped.
+    const int n = static_cast<int>(positions_.size());
+    content_.assign(positions_.size(), ' ');
+    std::size_t t = 0;
+    int i = 0;
+    while (i < n) {
+        const Position& p = positions_[static_cast<std::size_t>(i)];
+        if (p.kind == 'L') {
+            content_[static_cast<std::size_t>(i)] = p.literal;
+            if (t < text.size() && text[t] == p.literal)
+                ++t;
+            ++i;
+            continue;
+        }
+        int end = i;
+        while (end < n && IsEditable(end))
+            ++end;
+        const bool closed = end < n;
+        const char closing = closed ? positions_[static_cast<std::size_t>(end)].literal : 0;
+        std::string field;
+        while (t < text.size() && !(closed && text[t] == closing))
+            field += text[t++];
+        for (int k = i; k < end; ++k) {
+            const std::size_t f = static_cast<std::size_t>(k - i);
+            content_[static_cast<std::size_t>(k)] = f < field.size() ? field[f] : ' ';
+        }
+        i = end;
+    }
+    typed_ = false;
+    restore_ = content_;
+    Show(0);
+}
+
+QString MaskEdit::Shown() const
+{
+    std::string shown = content_;
+    for (std::size_t i = 0; i < shown.size(); ++i)
+        if (positions_[i].kind != 'L' && shown[i] == ' ')
+            shown[i] = Blank;
+    return ToQt(shown);
+}
+
+void MaskEdit::Show(int cursor)
+{
+    QLineEdit::setText(Shown());
+    setCursorPosition(cursor);
+}
+
+void MaskEdit::ClearRange(int from, int to)
+{
+    for (int i = from; i < to && i < static_cast<int>(positions_.size()); ++i) {
+        if (IsEditable(i) && content_[static_cast<std::size_t>(i)] != ' ') {
+            content_[static_cast<std::size_t>(i)] = ' ';
+            typed_ = true;
+        }
+    }
+}
+
+void MaskEdit::TypeChar(char c)
+{
+    const int n = static_cast<int>(positions_.size());
+    int cursor = cursorPosition();
+    if (hasSelectedText()) {
+        cursor = selectionStart();
+        ClearRange(cursor, selectionEnd());
+    }
+    // Typing the literal that stands at the caret steps over it.
+    if (cursor < n && !IsEditable(cursor) && positions_[static_cast<std::size_t>(cursor)].literal == c) {
+        Show(cursor + 1);
+        return;
+    }
+    int p = cursor;
+    while (p < n && !IsEditable(p))
+        ++p;
+    // A literal typed ahead of its place jumps there, leaving the positions
+    // before it empty.
+    if (p < n && !Accepts(p, c)) {
+        int literal = p;
+        while (literal < n && IsEditable(literal))
+            ++literal;
+        if (literal < n && positions_[static_cast<std::size_t>(literal)].literal == c) {
+            Show(literal + 1);
+            return;
+        }
+    }
+    if (p >= n || !Accepts(p, c)) {
+        QApplication::beep();
+        Show(cursor);
+        return;
+    }
+    content_[static_cast<std::size_t>(p)] = c;
+    typed_ = true;
+    int next = p + 1;
+    while (next < n && !IsEditable(next))
+        ++next;
+    Show(next);
+}
+
+void MaskEdit::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        if (typed_) {
+            const std::string before = restore_;
+            SetText(before);
+        }
+        event->accept();
+        return;
+    }
+    if (event->matches(QKeySequence::Paste)) {
+        for (char c : FromQt(QApplication::clipboard()->text()))
+            TypeChar(c);
+        return;
+    }
+    if (event->matches(QKeySequence::Cut)) {
+        copy();
+        const int from = selectionStart();
+        ClearRange(from, selectionEnd());
+        Show(from < 0 ? cursorPosition() : from);
+        return;
+    }
+    if (event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete) {
+        int cursor = cursorPosition();
+        if (hasSelectedText()) {
+            cursor = selectionStart();
+            ClearRange(cursor, selectionEnd());
+        } else if (event->key() == Qt::Key_Backspace) {
+            int p = cursor - 1;
+            while (p >= 0 && !IsEditable(p))
+                --p;
+            if (p >= 0) {
+                ClearRange(p, p + 1);
+                cursor = p;
+            }
+        } else {
+            int p = cursor;
+            while (p < static_cast<int>(positions_.size()) && !IsEditable(p))
+                ++p;
+            ClearRange(p, p + 1);
+        }
+        Show(cursor);
+        return;
+    }
+    const QString typed = event->text();
+    const bool control = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (!typed.isEmpty() && typed.at(0).isPrint() && !control) {
+        for (char c : FromQt(typed))
+            TypeChar(c);
+        return;
+    }
+    // Navigation, selection, copying: the line edit's own; anything else it
+    // would change is put back from the mask.
+    QLineEdit::keyPressEvent(event);
+    const int cursor = cursorPosition();
+    if (QLineEdit::text() != Shown())
+        Show(cursor);
+}
+
+void MaskEdit::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    exit_.FocusIn();
+    // A refused entry keeps what it had to restore.
+    if (!typed_)
+        restore_ = content_;
+}
+
+bool MaskEdit::focusNextPrevChild(bool next)
+{
+    if (typed_ && FirstEmptyRequired() >= 0) {
+        Refuse();
+        return true;
+    }
+    return QLineEdit::focusNextPrevChild(next);
+}
+
+void MaskEdit::focusOutEvent(QFocusEvent* event)
+{
+    QLineEdit::focusOutEvent(event);
+    if (!exit_.FocusOut(event))
+        return;
+    if (typed_ && FirstEmptyRequired() >= 0) {
+        // The click that took the focus has already landed elsewhere; take
+        // it back once it is done.
+        QTimer::singleShot(0, this, &MaskEdit::Refuse);
+        return;
+    }
+    typed_ = false;
+    emit exited();
+}
+
+void MaskEdit::Refuse()
+{
+    QApplication::beep();
+    setFocus(Qt::OtherFocusReason);
+    deselect();
+    const int empty = FirstEmptyRequired();
+    setCursorPosition(empty < 0 ? 0 : empty);
+    ReportError(RefusedMessage);
+}
+
+} // namespace platform

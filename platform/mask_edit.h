@@ -1,0 +1,76 @@
+// A single-line edit field that holds its text in a fixed mask.
+//
+// Mask language: "0" a position that must hold a digit, "#" one that may
+// hold a digit, a sign or nothing, any other character a literal the user
+// cannot overtype. An optional tail ";1;_" (or ";0;_") is accepted; the
+// literals are always part of the text, and empty positions show as "_".
+//
+// Text() is the full width of the mask with the literals in place and every
+// empty position as a blank. SetText() fits a text into the mask field by
+// field. When the user leaves a field whose text was changed by typing
+// while a "0" position is still empty, the field refuses: it beeps, keeps
+// the focus, puts the caret on the first such position and reports
+// "Invalid input value.  Use escape key to abandon changes"; exited() is
+// not emitted. Escape restores the text from before the editing. A field
+// that was not changed is never refused.
+#pragma once
+
+#include "platform/focus_exit.h"
+
+#include <QLineEdit>
+
+#include <string>
+#include <vector>
+
+namespace platform {
+
+class MaskEdit : public QLineEdit {
+    Q_OBJECT
+
+public:
+    explicit MaskEdit(QWidget* parent = nullptr);
+
+    // Changing the mask re-lays the current text under the new one.
+    void SetEditMask(const std::string& mask);
+    const std::string& EditMask() const { return mask_; }
+
+    std::string Text() const;
+    void SetText(const std::string& text);
+
+    // The text was changed by typing since it was last set or accepted.
+    bool ChangedByTyping() const { return typed_; }
+
+signals:
+    // The focus left the field and the entry was accepted (OnExit).
+    void exited();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    struct Position {
+        char kind;    // '0', '#' or 'L' for a literal
+        char literal; // the literal character, for kind 'L'
+    };
+
+    bool IsEditable(int i) const;
+    bool Accepts(int i, char c) const;
+    int FirstEmptyRequired() const;
+    void TypeChar(char c);
+    void ClearRange(int from, int to);
+    QString Shown() const;
+    void Show(int cursor);
+    void Refuse();
+
+    std::string mask_;
+    std::vector<Position> positions_;
+    std::string content_;  // one character a position; ' ' for empty
+    std::string restore_;  // the text when editing began
+    bool typed_ = false;
+    ExitTracker exit_;
+};
+
+} // namespace platform

@@ -1,0 +1,59 @@
+// A fixed-picture entry field of five characters, in overwrite mode.
+//
+// Pictures: "##:##" (text: each "#" takes a digit, a blank, a minus sign or
+// a point) and "hh:mm" (a time of day: digits and blanks, 00:00 to 23:59).
+// The ":" is fixed. The caret goes to the end when the field is entered and
+// is a block; typing there overwrites from the first position. A time that is not a time of day shows in the error colours,
+// black on red, until it is corrected.
+#pragma once
+
+#include "platform/focus_exit.h"
+
+#include <QLineEdit>
+
+#include <string>
+
+namespace platform {
+
+class PictureField : public QLineEdit {
+    Q_OBJECT
+
+public:
+    enum class Kind { Text, Time };
+
+    explicit PictureField(QWidget* parent = nullptr);
+
+    void SetPicture(const std::string& picture, Kind kind);
+    const std::string& Picture() const { return picture_; }
+    Kind PictureKind() const { return kind_; }
+
+    // The five characters shown, the ":" included.
+    std::string Text() const;
+    // Sets the shown text, cut or filled with blanks to the picture's width.
+    void SetText(const std::string& text);
+
+    // The text is not a time of day (time pictures only).
+    bool InError() const { return error_; }
+
+signals:
+    // The focus left the field (OnExit).
+    void exited();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    bool Accepts(std::size_t i, char c) const;
+    void Show(int cursor);
+    void UpdateErrorColours();
+
+    std::string picture_ = "##:##";
+    Kind kind_ = Kind::Text;
+    std::string content_ = "     ";
+    bool error_ = false;
+    ExitTracker exit_;
+};
+
+} // namespace platform

@@ -1,0 +1,178 @@
+#include "platform/mask_edit.h"
+
+#include "../qt_test_support.h"
+
+#include <QSignalSpy>
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+
+namespace {
+
+using testsupport::Enter;
+using testsupport::Tab;
+
+// A window with two masked fields, the way the legs' course and speed sit.
+struct TwoFields {
+    QWidget window;
+    platform::MaskEdit* first = new platform::MaskEdit(&window);
+    platform::MaskEdit* second = new platform::MaskEdit(&window);
+    testsupport::ErrorRecorder errors;
+
+    TwoFields(const std::string& firstMask, const std::string& secondMask)
+    {
+        auto* column = new QVBoxLayout(&window);
+        column->addWidget(first);
+        column->addWidget(second);
+        first->SetEditMask(firstMask);
+        second->SetEditMask(secondMask);
+        testsupport::ShowActive(window);
+    }
+};
+
+TEST(MaskEdit, UntouchedFieldsReadBlanksAndShowTheBlankCharacter)
+{
+    TwoFields f("000.0;1;_", "00.0;1;_");
+    EXPECT_EQ(f.first->Text(), "   . ");
+    EXPECT_EQ(f.second->Text(), "  . ");
+    EXPECT_EQ(f.first->text(), QStringLiteral("___._"));
+}
+
+TEST(MaskEdit, WritingFitsTheTextFieldByField)
+{
+    platform::MaskEdit e;
+    e.SetEditMask("##\xB0##'##");
+    e.SetText("52\xB0" "30'00 N"); // the hemisphere lies beyond the mask
+    EXPECT_EQ(e.Text(), "52\xB0" "30'00");
+    e.SetText("5");
+    EXPECT_EQ(e.Text(), "5 \xB0  '  ");
+    e.SetText("123\xB0" "4'56789");
+    EXPECT_EQ(e.Text(), "12\xB0" "4 '56");
+
+    e.SetEditMask("000.0;1;_");
+    e.SetText("45.0");
+    EXPECT_EQ(e.Text(), "45 .0");
+    e.SetText("045.0");
+    EXPECT_EQ(e.Text(), "045.0");
+}
+
+TEST(MaskEdit, ChangingTheMaskRelaysTheText)
+{
+    platform::MaskEdit e;
+    e.SetEditMask("##\xB0##'##");
+    e.SetText("52\xB0" "30'45");
+    e.SetEditMask("##\xB0##'##\"###");
+    EXPECT_EQ(e.Text(), "52\xB0" "30'45\"   ");
+    e.SetEditMask("###\xB0##'##");
+    EXPECT_EQ(e.Text(), "52 \xB0" "30'45");
+}
+
+TEST(MaskEdit, TypingFillsPositionsAndStepsOverLiterals)
+{
+    TwoFields f("000.0;1;_", "##\xB0##'##");
+    Enter(f.first);
+    QTest::keyClicks(f.first, "0450");
+    EXPECT_EQ(f.first->Text(), "045.0");
+    EXPECT_TRUE(f.first->ChangedByTyping());
+
+    // Typing the literal itself steps over it.
+    f.first->SetText("");
+    Enter(f.second);
+    Enter(f.first);
+    QTest::keyClicks(f.first, "123.4");
+    EXPECT_EQ(f.first->Text(), "123.4");
+
+    // Required positions take digits only; optional ones a sign or a blank.
+    f.first->SetText("");
+    Enter(f.first);
+    QTest::keyClicks(f.first, "a-1");
+    EXPECT_EQ(f.first->Text(), "1  . ");
+    QTest::keyClick(f.first, Qt::Key_Escape); // abandon, or it would not let go
+    Enter(f.second);
+    QTest::keyClicks(f.second, "- 5");
+    EXPECT_EQ(f.second->Text(), "- \xB0" "5 '  ");
+}
+
+TEST(MaskEdit, BackspaceAndDeleteEmptyPositions)
+{
+    TwoFields f("000.0;1;_", "00.0;1;_");
+    f.first->SetText("123.4");
+    Enter(f.first);
+    f.first->setCursorPosition(5);
+    QTest::keyClick(f.first, Qt::Key_Backspace);
+    QTest::keyClick(f.first, Qt::Key_Backspace); // steps over the point
+    EXPECT_EQ(f.first->Text(), "12 . ");
+    f.first->setCursorPosition(0);
+    QTest::keyClick(f.first, Qt::Key_Delete);
+    EXPECT_EQ(f.first->Text(), " 2 . ");
+}
+
+TEST(MaskEdit, IncompleteTypedEntryRefusesToBeLeft)
+{
+    TwoFields f("000.0;1;_", "00.0;1;_");
+    QSignalSpy exits(f.first, &platform::MaskEdit::exited);
+    Enter(f.first);
+    QTest::keyClicks(f.first, "4");
+    Tab(f.first);
+    ASSERT_EQ(f.errors.messages.size(), 1);
+    EXPECT_EQ(f.errors.messages[0], QStringLiteral("Invalid input value.  Use escape key to abandon changes"));
+    EXPECT_TRUE(f.first->hasFocus());
+    EXPECT_EQ(f.first->cursorPosition(), 1); // the first empty required position
+    EXPECT_EQ(exits.count(), 0);
+
+    // A point typed early jumps to its place; completing the entry lets it go.
+    QTest::keyClicks(f.first, "5.");
+    EXPECT_EQ(f.first->Text(), "45 . ");
+    EXPECT_EQ(f.first->cursorPosition(), 4);
+    QTest::keyClick(f.first, Qt::Key_Home);
+    QTest::keyClicks(f.first, "4500");
+    Tab(f.first);
+    EXPECT_EQ(f.errors.messages.size(), 1);
+    EXPECT_TRUE(f.second->hasFocus());
+    EXPECT_EQ(exits.count(), 1);
+    EXPECT_EQ(f.first->Text(), "450.0");
+}
+
+TEST(MaskEdit, EscapeRestoresTheTextFromBeforeEditing)
+{
+    TwoFields f("000.0;1;_", "00.0;1;_");
+    f.first->SetText("090.0");
+    Enter(f.second);
+    Enter(f.first);
+    QTest::keyClicks(f.first, "1");
+    EXPECT_EQ(f.first->Text(), "1  . ");
+    QTest::keyClick(f.first, Qt::Key_Escape);
+    EXPECT_EQ(f.first->Text(), "090.0");
+    EXPECT_FALSE(f.first->ChangedByTyping());
+    Tab(f.first);
+    EXPECT_TRUE(f.errors.messages.isEmpty());
+}
+
+TEST(MaskEdit, ClickingAwayFromAnIncompleteEntryTakesTheFocusBack)
+{
+    TwoFields f("000.0;1;_", "00.0;1;_");
+    Enter(f.second);
+    Enter(f.first);
+    QSignalSpy exits(f.first, &platform::MaskEdit::exited);
+    QTest::keyClicks(f.first, "12");
+    f.second->setFocus(Qt::MouseFocusReason);
+    QApplication::processEvents();
+    EXPECT_TRUE(f.first->hasFocus());
+    EXPECT_EQ(f.errors.messages.size(), 1);
+    EXPECT_EQ(exits.count(), 0);
+}
+
+TEST(MaskEdit, UntouchedFieldsAreLeftSilently)
+{
+    TwoFields f("000.0;1;_", "00.0;1;_");
+    QSignalSpy firstExits(f.first, &platform::MaskEdit::exited);
+    QSignalSpy secondExits(f.second, &platform::MaskEdit::exited);
+    Enter(f.first);
+    Tab(f.first);
+    Tab(f.second);
+    EXPECT_TRUE(f.errors.messages.isEmpty());
+    EXPECT_EQ(firstExits.count(), 1);
+    EXPECT_EQ(secondExits.count(), 1);
+    EXPECT_EQ(f.first->Text(), "   . ");
+}
+
+} // namespace
