@@ -1,0 +1,198 @@
+// The input handlers of the dead-reckoning window and the format switch.
+#include "legplot/form1.h"
+
+#include "geo/angle_text.h"
+#include "platform/error_report.h"
+#include "platform/number_settings.h"
+
+#include <cmath>
+
+namespace legplot {
+namespace {
+
+constexpr long double LargestCourse = 359.9L; // compared in extended: a typed 359.9 passes
+constexpr char CourseMessage[] = " Max. 359.9";
+
+std::string Upper(std::string text)
+{
+    for (char& c : text)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return text;
+}
+
+// The magnitude with the hemisphere's sign; the sign of a value is held
+// only here, so "S" or "W" makes even a zero negative.
+double WithHemisphere(double value, bool negative)
+{
+    return negative ? -std::fabs(value) : std::fabs(value);
+}
+
+} // namespace
+
+// Start position ----------------------------------------------------------
+
+void TForm1::lat_editExit() { platform::Guard([this] { StartPositionExit(false); }); }
+void TForm1::lon_editExit() { platform::Guard([this] { StartPositionExit(true); }); }
+
+void TForm1::StartPositionExit(bool isLongitude)
+{
+    platform::MaskEdit* field = isLongitude ? lon_edit : lat_edit;
+    double& stored = isLongitude ? plan_.StartLon : plan_.StartLat;
+    const platform::Edit* letter = isLongitude ? EorW : NorS;
+
+    const std::string text = field->Text();
+    std::string message;
+    double value = stored;
+    if (isLongitude)
+        geo::ParseLongitude(text, CurrentFormat(), value, message);
+    else
+        geo::ParseLatitude(text, CurrentFormat(), value, message);
+    // The letter decides the sign after every accepted entry, zero included.
+    if (message.empty())
+        stored = WithHemisphere(value, Upper(letter->Text()) == (isLongitude ? "W" : "S"));
+
+    field->SetText(geo::BlanksToZeros(text));
+    SetStatusMessage(message);
+    if (!message.empty()) {
+        field->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    RecomputeVoyage();
+}
+
+void TForm1::NorSChange() { platform::Guard([this] { HemisphereChange(false); }); }
+void TForm1::EorWChange() { platform::Guard([this] { HemisphereChange(true); }); }
+
+void TForm1::HemisphereChange(bool isLongitude)
+{
+    platform::Edit* letter = isLongitude ? EorW : NorS;
+    double& stored = isLongitude ? plan_.StartLon : plan_.StartLat;
+    // Writing the upper-case text runs this handler once more, inside.
+    letter->SetText(Upper(letter->Text()));
+    stored = WithHemisphere(stored, letter->Text() == (isLongitude ? "W" : "S"));
+    RecomputeVoyage();
+}
+
+void TForm1::NorSClick()
+{
+    platform::Guard([this] {
+        NorS->SetText(NorS->Text() == "N" ? "S" : "N");
+        RecomputeVoyage();
+    });
+}
+
+void TForm1::EorWClick()
+{
+    platform::Guard([this] {
+        if (EorW->Text() == "E")
+            EorW->SetText("W");
+        else if (EorW->Text() == "W")
+            EorW->SetText("E");
+        DatePicker->setFocus(Qt::OtherFocusReason);
+    });
+}
+
+void TForm1::NorSExit() { platform::Guard([this] { HemisphereExit(false); }); }
+void TForm1::EorWExit() { platform::Guard([this] { HemisphereExit(true); }); }
+
+void TForm1::HemisphereExit(bool isLongitude)
+{
+    platform::Edit* letter = isLongitude ? EorW : NorS;
+    double& stored = isLongitude ? plan_.StartLon : plan_.StartLat;
+    const std::string positive = isLongitude ? "E" : "N";
+    const std::string negative = isLongitude ? "W" : "S";
+    const std::string text = Upper(letter->Text());
+    if (text != positive && text != negative) {
+        letter->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    stored = WithHemisphere(stored, text == negative);
+    RecomputeVoyage();
+}
+
+// Departure and ellipsoid -------------------------------------------------
+
+void TForm1::DatePickerChange() { platform::Guard([this] { RecomputeVoyage(); }); }
+void TForm1::ComboBox1Change() { platform::Guard([this] { RecomputeVoyage(); }); }
+
+void TForm1::TimePickerExit()
+{
+    platform::Guard([this] {
+        TimePicker->SetText(geo::BlanksToZeros(TimePicker->Text()));
+        const TimeParts t = SplitTimeText(TimePicker->Text());
+        plan_.Departure.Seconds = ((t.Hours % 24) * 3600 + t.Minutes * 60 + t.Seconds) % SecondsPerDay;
+        RecomputeVoyage();
+    });
+}
+
+// Legs ----------------------------------------------------------------------
+
+void TForm1::MaskEdit11Exit() { platform::Guard([this] { IntervalExit(1); }); }
+void TForm1::MaskEdit12Exit() { platform::Guard([this] { IntervalExit(2); }); }
+void TForm1::MaskEdit13Exit() { platform::Guard([this] { IntervalExit(3); }); }
+void TForm1::MaskEdit14Exit() { platform::Guard([this] { IntervalExit(4); }); }
+void TForm1::MaskEdit15Exit() { platform::Guard([this] { IntervalExit(5); }); }
+void TForm1::MaskEdit16Exit() { platform::Guard([this] { SpeedExit(1); }); }
+void TForm1::MaskEdit17Exit() { platform::Guard([this] { SpeedExit(2); }); }
+void TForm1::MaskEdit18Exit() { platform::Guard([this] { SpeedExit(3); }); }
+void TForm1::MaskEdit19Exit() { platform::Guard([this] { SpeedExit(4); }); }
+void TForm1::MaskEdit20Exit() { platform::Guard([this] { SpeedExit(5); }); }
+void TForm1::MaskEdit21Exit() { platform::Guard([this] { CourseExit(1); }); }
+void TForm1::MaskEdit22Exit() { platform::Guard([this] { CourseExit(2); }); }
+void TForm1::MaskEdit23Exit() { platform::Guard([this] { CourseExit(3); }); }
+void TForm1::MaskEdit24Exit() { platform::Guard([this] { CourseExit(4); }); }
+void TForm1::MaskEdit25Exit() { platform::Guard([this] { CourseExit(5); }); }
+
+void TForm1::IntervalExit(int leg)
+{
+    platform::PictureField* field = legs_[static_cast<std::size_t>(leg - 1)].interval;
+    Leg& stored = plan_.Legs[static_cast<std::size_t>(leg - 1)];
+    field->SetText(geo::BlanksToZeros(field->Text()));
+    const TimeParts t = SplitTimeText(field->Text());
+    stored.Interval = static_cast<double>(t.Hours + t.Minutes / 60.0L);
+    stored.IntervalText = field->Text();
+    RecomputeVoyage();
+}
+
+void TForm1::SpeedExit(int leg)
+{
+    const platform::MaskEdit* field = legs_[static_cast<std::size_t>(leg - 1)].speed;
+    plan_.Legs[static_cast<std::size_t>(leg - 1)].Speed = platform::StrToFloat(field->Text());
+    RecomputeVoyage();
+}
+
+void TForm1::CourseExit(int leg)
+{
+    platform::MaskEdit* field = legs_[static_cast<std::size_t>(leg - 1)].course;
+    double& course = plan_.Legs[static_cast<std::size_t>(leg - 1)].Course;
+    // Stored before the check: a course beyond the limit is sailed as typed.
+    course = platform::StrToFloat(field->Text());
+    if (course <= LargestCourse) {
+        SetStatusMessage("");
+    } else {
+        field->setFocus(Qt::OtherFocusReason);
+        SetStatusMessage(CourseMessage);
+    }
+    RecomputeVoyage();
+}
+
+// Display format ------------------------------------------------------------
+
+void TForm1::RadioGroup1Click()
+{
+    platform::Guard([this] {
+        const int index = RadioGroup1->ItemIndex();
+        if (index >= 0 && index <= 2) {
+            const auto format = static_cast<geo::AngleFormat>(index);
+            lat_edit->SetEditMask(geo::AngleLayout(format, false));
+            lon_edit->SetEditMask(geo::AngleLayout(format, true));
+        }
+        // The text beyond the mask (the hemisphere letter) falls away.
+        lat_edit->SetText(geo::FormatAngle(CurrentFormat(), false, plan_.StartLat));
+        lon_edit->SetText(geo::FormatAngle(CurrentFormat(), true, plan_.StartLon));
+        RecomputeVoyage();
+    });
+}
+
+} // namespace legplot

@@ -1,0 +1,264 @@
+#include "form1_test_support.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+using testsupport::Q;
+using testsupport::T;
+using testsupport::Window;
+
+TEST(Form1Hemisphere, TypingALowerCaseSMovesSouthAtOnce)
+{
+    Window w;
+    w.TypeAndLeave(w->lat_edit, "50*00'00");
+    w.TypeAndLeave(w->MaskEdit16, "10.0");
+    w.TypeAndLeave(w->Maskedit11, "0100");
+    ASSERT_GT(w->Plan().StartLat, 0);
+    testsupport::Enter(w->NorS);
+    w->NorS->selectAll();
+    QTest::keyClicks(w->NorS, "s");
+    EXPECT_EQ(w->NorS->Text(), "S");
+    EXPECT_LT(w->Plan().StartLat, 0);
+    EXPECT_TRUE(w->NorS->hasFocus());
+    EXPECT_EQ(w->Label7->text().right(1), QStringLiteral("S"));
+}
+
+TEST(Form1Hemisphere, ClicksToggleTheLetters)
+{
+    Window w;
+    QTest::mouseClick(w->NorS, Qt::LeftButton);
+    EXPECT_EQ(w->NorS->Text(), "S");
+    QTest::mouseClick(w->NorS, Qt::LeftButton);
+    EXPECT_EQ(w->NorS->Text(), "N");
+    w->NorS->SetText("Q");
+    w->NorSClick();
+    EXPECT_EQ(w->NorS->Text(), "N");
+
+    QTest::mouseClick(w->EorW, Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_EQ(w->EorW->Text(), "W");
+    EXPECT_TRUE(w->DatePicker->hasFocus());
+    QTest::mouseClick(w->EorW, Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_EQ(w->EorW->Text(), "E");
+}
+
+TEST(Form1Hemisphere, OtherLettersKeepTheFocus)
+{
+    Window w;
+    // EorW showing X: the click leaves it, the exit handler sends the focus back.
+    w->EorW->SetText("X");
+    QTest::mouseClick(w->EorW, Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_EQ(w->EorW->Text(), "X");
+    EXPECT_TRUE(w->EorW->hasFocus());
+    w->EorW->SetText("E"); // or EorW would keep taking the focus back
+
+    // An empty NorS keeps the focus and says nothing.
+    w.Type(w->NorS, "");
+    testsupport::Tab(w->NorS);
+    EXPECT_TRUE(w->NorS->hasFocus());
+    EXPECT_EQ(w->StatusMessage(), QString());
+    EXPECT_TRUE(w.errors.messages.isEmpty());
+}
+
+TEST(Form1StartPosition, EmptyPositionsReadAsZeros)
+{
+    Window w;
+    w.Type(w->lat_edit, "5");
+    testsupport::Tab(w->lat_edit);
+    EXPECT_EQ(w->Plan().StartLat, 50.0);
+    EXPECT_EQ(w->lat_edit->Text(), T("50*00'00"));
+    EXPECT_EQ(w->Label7->text(), Q("00*00'00 N")); // all legs still empty
+}
+
+TEST(Form1StartPosition, LetterDecidesTheSignEvenFromZero)
+{
+    // From a start latitude of zero, "S" and a typed 50 store -50.
+    Window w;
+    w->NorS->SetText("S");
+    EXPECT_TRUE(std::signbit(w->Plan().StartLat));
+    w.TypeAndLeave(w->lat_edit, "50*00'00");
+    EXPECT_EQ(w->Plan().StartLat, -50.0);
+    w->EorW->SetText("W");
+    w.TypeAndLeave(w->lon_edit, "004*15'45");
+    EXPECT_DOUBLE_EQ(w->Plan().StartLon, -4.2575);
+}
+
+TEST(Form1StartPosition, OutOfRangeFieldsKeepTheUserInTheField)
+{
+    Window w;
+    w.TypeAndLeave(w->lat_edit, "12*30'00");
+    w.TypeAndLeave(w->lat_edit, "90*00'00");
+    EXPECT_EQ(w->StatusMessage(), QStringLiteral("Wrong Degrees "));
+    EXPECT_TRUE(w->lat_edit->hasFocus());
+    EXPECT_EQ(w->Plan().StartLat, 12.5); // the rejected entry stores nothing
+
+    w.TypeAndLeave(w->lat_edit, "89*59'99");
+    EXPECT_EQ(w->StatusMessage(), QStringLiteral("")); // hundredths have no limit
+    w.TypeAndLeave(w->lon_edit, "180*00'00");
+    EXPECT_EQ(w->StatusMessage(), QStringLiteral("Wrong Degrees !"));
+    EXPECT_TRUE(w->lon_edit->hasFocus());
+    w.TypeAndLeave(w->lon_edit, "010*60'00");
+    EXPECT_EQ(w->StatusMessage(), QStringLiteral("Wrong Minutes !"));
+    w.TypeAndLeave(w->lon_edit, "010*30'00");
+    EXPECT_EQ(w->StatusMessage(), QString());
+    EXPECT_EQ(w->Plan().StartLon, 10.5);
+}
+
+TEST(Form1StartPosition, UnreadableSignIsReportedAndStoresNothing)
+{
+    Window w;
+    w.TypeAndLeave(w->lat_edit, "12*30'00");
+    w.TypeAndLeave(w->lat_edit, "1-*30'00");
+    ASSERT_EQ(w.errors.messages.size(), 1);
+    EXPECT_EQ(w.errors.messages[0], QStringLiteral("'1-' is not a valid integer value"));
+    EXPECT_EQ(w->Plan().StartLat, 12.5);
+}
+
+TEST(Form1Legs, CourseAboveTheLimitIsStoredSailedAndReported)
+{
+    Window w;
+    w.TypeAndLeave(w->MaskEdit16, "10.0");
+    w.TypeAndLeave(w->Maskedit11, "0600");
+    w.TypeAndLeave(w->MaskEdit21, "360.0");
+    EXPECT_EQ(w->StatusMessage(), QStringLiteral(" Max. 359.9"));
+    EXPECT_TRUE(w->MaskEdit21->hasFocus());
+    EXPECT_EQ(w.Leg(1).Course, 360.0);
+    EXPECT_NEAR(w.Leg(1).EndLat, 1.005001, 1e-5); // north, on Airy
+    w.TypeAndLeave(w->MaskEdit21, "359.9");
+    EXPECT_EQ(w->StatusMessage(), QString());
+    EXPECT_EQ(w.Leg(1).Course, 359.9);
+}
+
+TEST(Form1Legs, UntouchedFieldsStoreZeroSilently)
+{
+    Window w;
+    w.TypeAndLeave(w->MaskEdit21, "045.0");
+    w.TypeAndLeave(w->MaskEdit16, "12.0");
+    testsupport::Enter(w->MaskEdit22);
+    testsupport::Tab(w->MaskEdit22);
+    testsupport::Tab(w->MaskEdit17);
+    EXPECT_EQ(w.Leg(2).Course, 0.0);
+    EXPECT_EQ(w.Leg(2).Speed, 0.0);
+    EXPECT_EQ(w->StatusMessage(), QString());
+    EXPECT_TRUE(w.errors.messages.isEmpty());
+}
+
+TEST(Form1Legs, IntervalsTakeMinutesAsTheyStand)
+{
+    Window w;
+    w.TypeAndLeave(w->Maskedit11, "0175");
+    EXPECT_EQ(w.Leg(1).Interval, 2.25);
+    EXPECT_EQ(w.Leg(1).IntervalText, "01:75");
+    EXPECT_EQ(w->Maskedit11->Text(), "01:75");
+    w.TypeAndLeave(w->Maskedit12, "1 3 ");
+    EXPECT_EQ(w->Maskedit12->Text(), "10:30");
+    EXPECT_EQ(w.Leg(2).Interval, 10.5);
+    w.TypeAndLeave(w->Maskedit13, "9999");
+    EXPECT_DOUBLE_EQ(w.Leg(3).Interval, 100.65);
+}
+
+TEST(Form1Legs, SignsInIntervalsAreReportedAndNotStored)
+{
+    Window w;
+    w.TypeAndLeave(w->Maskedit11, "1-00");
+    ASSERT_EQ(w.errors.messages.size(), 1);
+    EXPECT_EQ(w.errors.messages[0], QStringLiteral("'1-' is not a valid integer value"));
+    EXPECT_EQ(w.Leg(1).Interval, 0.0);
+    w.TypeAndLeave(w->Maskedit11, "-100");
+    ASSERT_EQ(w.errors.messages.size(), 2);
+    EXPECT_EQ(w.errors.messages[1], QStringLiteral("Range check error"));
+    EXPECT_EQ(w->Maskedit11->Text(), "-1:00");
+    EXPECT_EQ(w.Leg(1).Interval, 0.0);
+}
+
+TEST(Form1Legs, SpeedAndIntervalLeaveAMessageStanding)
+{
+    // A course beyond the limit takes the focus back whenever it is left,
+    // so the other handlers are driven directly here.
+    Window w;
+    w.TypeAndLeave(w->MaskEdit21, "400.0");
+    ASSERT_EQ(w->StatusMessage(), QStringLiteral(" Max. 359.9"));
+    EXPECT_TRUE(w->MaskEdit21->hasFocus());
+    w->MaskEdit16->SetText("12.5");
+    w->MaskEdit16Exit();
+    w->Maskedit11->SetText("01:30");
+    w->MaskEdit11Exit();
+    w->TimePicker->SetText("08:00");
+    w->TimePickerExit();
+    EXPECT_EQ(w->StatusMessage(), QStringLiteral(" Max. 359.9"));
+    EXPECT_EQ(w.Leg(1).Speed, 12.5);
+    EXPECT_EQ(w.Leg(1).Interval, 1.5);
+    w->lat_edit->SetText(testsupport::T("12*00'00"));
+    w->lat_editExit();
+    EXPECT_EQ(w->StatusMessage(), QString()); // a position entry clears it
+}
+
+TEST(Form1Legs, DepartureTimeAndDateCarryIntoTheArrival)
+{
+    Window w;
+    w->DatePicker->setDate(QDate(2024, 2, 28));
+    w.TypeAndLeave(w->TimePicker, "2330");
+    w.TypeAndLeave(w->Maskedit11, "0100");
+    EXPECT_EQ(w->Plan().Departure.Seconds, 23 * 3600 + 30 * 60);
+    EXPECT_EQ(w->Label29->text(), QStringLiteral("00:30"));
+    EXPECT_EQ(w->Label24->text().mid(0, 2), QStringLiteral("29"));
+}
+
+TEST(Form1Legs, EllipsoidChoiceRecomputes)
+{
+    Window w;
+    w.TypeAndLeave(w->MaskEdit16, "10.0");
+    w.TypeAndLeave(w->Maskedit11, "0600");
+    EXPECT_NEAR(w.Leg(1).EndLat, 1.005001, 1e-5); // Airy
+    w->ComboBox1->setCurrentIndex(22);
+    w->ComboBox1Change();
+    EXPECT_NEAR(w.Leg(1).EndLat, 1.004934, 1e-5); // WGS 84
+    EXPECT_EQ(w->Plan().CurrentEllipsoid.a, 6378137.0);
+}
+
+TEST(Form1Legs, PoleStopsAtTheLegAndIsReported)
+{
+    Window w;
+    w.TypeAndLeave(w->lat_edit, "80*00'00");
+    w.TypeAndLeave(w->MaskEdit16, "10.0");
+    w.TypeAndLeave(w->Maskedit11, "0100");
+    w.TypeAndLeave(w->MaskEdit18, "10.0");
+    w.TypeAndLeave(w->Maskedit13, "0100");
+    const QString leg3 = w->Label9->text();
+    w.TypeAndLeave(w->MaskEdit17, "99.9");
+    w.TypeAndLeave(w->Maskedit12, "9999");
+    ASSERT_FALSE(w.errors.messages.isEmpty());
+    EXPECT_EQ(w.errors.messages.back(), QStringLiteral("Invalid floating point operation"));
+    EXPECT_EQ(w->Label9->text(), leg3); // later legs keep their results
+    EXPECT_NEAR(w.Leg(1).EndLat, 80 + 10 / 60.0, 0.01);
+}
+
+TEST(Form1Legs, DatePickerOffersOnlyCountableDates)
+{
+    Window w;
+    EXPECT_EQ(w->DatePicker->minimumDate(), QDate(1600, 1, 1));
+    EXPECT_EQ(w->DatePicker->maximumDate(), QDate(3999, 12, 31));
+    w->DatePicker->setDate(QDate(1500, 6, 1));
+    EXPECT_EQ(w->DatePicker->date(), QDate(1600, 1, 1));
+    EXPECT_TRUE(w.errors.messages.isEmpty());
+}
+
+TEST(Form1Legs, ExitClosesAndRestoresTheSeparator)
+{
+    const char locale = platform::DecimalSeparator();
+    platform::SetDecimalSeparator(',');
+    Window w;
+    w->FileExitItem->trigger();
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_EQ(platform::DecimalSeparator(), ',');
+    platform::SetDecimalSeparator(locale);
+}
+
+} // namespace

@@ -1,0 +1,109 @@
+// Thousands of random inputs through the window's own controls; after each,
+// the program still runs, the result labels agree with the plan, and the
+// stored signs agree with the hemisphere letters.
+#include "form1_test_support.h"
+
+#include "geo/angle_text.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDateEdit>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+namespace {
+
+using testsupport::Window;
+
+class RandomUser {
+public:
+    explicit RandomUser(Window& w) : w_(w), random_(20261207) {}
+
+    void Act()
+    {
+        switch (Pick(10)) {
+        case 0: case 1: case 2: case 3: TypeIntoAField(); break;
+        case 4: QTest::mouseClick(w_->NorS, Qt::LeftButton); break;
+        case 5: QTest::mouseClick(w_->EorW, Qt::LeftButton); break;
+        case 6: QTest::mouseClick(w_->RadioGroup1->Item(Pick(3)), Qt::LeftButton); break;
+        case 7:
+            w_->ComboBox1->setCurrentIndex(Pick(25));
+            w_->ComboBox1Change();
+            break;
+        case 8: w_->DatePicker->setDate(QDate(1600 + Pick(2400), 1 + Pick(12), 1 + Pick(28))); break;
+        default: TypeIntoAField(); break;
+        }
+        QApplication::processEvents();
+    }
+
+private:
+    int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
+
+    void TypeIntoAField()
+    {
+        QWidget* fields[] = {w_->lat_edit,   w_->lon_edit,   w_->NorS,       w_->EorW,       w_->TimePicker,
+                             w_->Maskedit11, w_->Maskedit12, w_->maskedit15, w_->MaskEdit16, w_->MaskEdit17,
+                             w_->MaskEdit20, w_->MaskEdit21, w_->MaskEdit22, w_->MaskEdit25};
+        testsupport::Enter(fields[Pick(static_cast<int>(std::size(fields)))]);
+        // A refused field keeps the focus: the keys go where the focus is.
+        QWidget* focus = QApplication::focusWidget();
+        if (!focus)
+            return;
+        if (auto* line = qobject_cast<QLineEdit*>(focus))
+            line->setCursorPosition(Pick(line->text().size() + 1));
+        static const char keys[] = "0123456789012345678901234567890123456789 -.sSnNeEwWx";
+        const int count = Pick(6);
+        for (int i = 0; i < count; ++i)
+            QTest::keyClick(focus, keys[Pick(static_cast<int>(sizeof keys) - 1)]);
+        switch (Pick(4)) {
+        case 0: QTest::keyClick(focus, Qt::Key_Escape); [[fallthrough]];
+        default: QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); break;
+        }
+    }
+
+    Window& w_;
+    std::mt19937 random_;
+};
+
+TEST(Form1Random, ThousandsOfInputsKeepPlanLabelsAndLettersInStep)
+{
+    Window w;
+    w->DatePickerChange(); // one computation, so the date labels come from the plan
+    RandomUser user(w);
+    int checked = 0;
+    for (int step = 0; step < 3000; ++step) {
+        const qsizetype errorsBefore = w.errors.messages.size();
+        user.Act();
+        const legplot::VoyagePlan& plan = w->Plan();
+
+        ASSERT_EQ(std::signbit(plan.StartLat), w->NorS->Text() == "S") << "step " << step;
+        ASSERT_EQ(std::signbit(plan.StartLon), w->EorW->Text() == "W") << "step " << step;
+        for (const legplot::Leg& leg : plan.Legs) {
+            ASSERT_TRUE(std::isfinite(leg.EndLat) && std::isfinite(leg.EndLon)) << "step " << step;
+            ASSERT_TRUE(leg.ArrivalTime >= 0 && leg.ArrivalTime < 86400) << "step " << step;
+        }
+
+        // A run that an error stopped leaves labels of an older format.
+        if (w.errors.messages.size() != errorsBefore)
+            continue;
+        const auto format = static_cast<geo::AngleFormat>(w->RadioGroup1->ItemIndex());
+        const QLabel* lats[] = {w->Label7, w->Label8, w->Label9, w->Label10, w->Label11};
+        const QLabel* lons[] = {w->Label12, w->Label14, w->Label15, w->Label16, w->Label17};
+        const QLabel* times[] = {w->Label29, w->Label30, w->Label31, w->Label32, w->Label33};
+        for (std::size_t k = 0; k < plan.Legs.size(); ++k) {
+            const legplot::Leg& leg = plan.Legs[k];
+            ASSERT_EQ(lats[k]->text(), QString::fromLatin1(geo::FormatAngle(format, false, leg.EndLat).c_str()))
+                << "step " << step;
+            ASSERT_EQ(lons[k]->text(), QString::fromLatin1(geo::FormatAngle(format, true, leg.EndLon).c_str()))
+                << "step " << step;
+            ASSERT_EQ(times[k]->text().toStdString(), legplot::TimeText(leg.ArrivalTime, platform::LocaleTimeSeparator()))
+                << "step " << step;
+        }
+        ++checked;
+    }
+    EXPECT_GT(checked, 1000);
+}
+
+} // namespace
