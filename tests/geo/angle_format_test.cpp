@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "../test_texts.h"
+
 #include <cmath>
 #include <limits>
 #include <ostream>
@@ -14,13 +16,7 @@ constexpr bool Lat = false;
 constexpr bool Lon = true;
 
 // Write the degree sign as '*' in expectations; the real text has 0xB0.
-std::string T(std::string s)
-{
-    for (char& c : s)
-        if (c == '*')
-            c = geo::DegreeSign;
-    return s;
-}
+using testtexts::T;
 
 std::string F(int code, bool isLongitude, double v)
 {

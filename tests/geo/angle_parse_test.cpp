@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "../test_texts.h"
+
 #include <cmath>
 #include <random>
 #include <string>
@@ -11,13 +13,7 @@ namespace {
 
 using geo::AngleFormat;
 
-std::string T(std::string s)
-{
-    for (char& c : s)
-        if (c == '*')
-            c = geo::DegreeSign;
-    return s;
-}
+using testtexts::T;
 
 struct Parsed {
     double value;

@@ -3,18 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include "../test_texts.h"
+
 #include <string>
 
 namespace {
 
 std::string ErrorOf(const std::string& text)
 {
-    try {
-        geo::StrToInt(text);
-    } catch (const geo::ConvertError& e) {
-        return e.what();
-    }
-    return "no error";
+    return testtexts::WhatOf([&] { geo::StrToInt(text); });
 }
 
 TEST(StrToInt, ReadsSignedDecimals)

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "../test_texts.h"
+
 #include <cstdio>
 #include <string>
 
@@ -86,12 +88,7 @@ TEST(Calendar, AddingSecondsCarriesAndBorrowsWholeDays)
 
 std::string SplitError(const std::string& text)
 {
-    try {
-        legplot::SplitTimeText(text);
-    } catch (const std::exception& e) {
-        return e.what();
-    }
-    return "no error";
+    return testtexts::WhatOf([&] { legplot::SplitTimeText(text); });
 }
 
 TEST(SplitTimeText, ReadsFixedPositions)

@@ -6,6 +6,7 @@
 #include "platform/number_settings.h"
 
 #include "../qt_test_support.h"
+#include "../test_texts.h"
 
 #include <QApplication>
 #include <QDate>
@@ -16,13 +17,7 @@
 namespace testsupport {
 
 // Texts of the tests write the degree sign as '*'.
-inline std::string T(std::string s)
-{
-    for (char& c : s)
-        if (c == '*')
-            c = '\xB0';
-    return s;
-}
+using testtexts::T;
 
 inline QString Q(const std::string& s)
 {

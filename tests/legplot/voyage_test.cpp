@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "../test_texts.h"
+
 #include <cmath>
 #include <map>
 #include <string>
@@ -15,13 +17,7 @@ using legplot::VoyagePlan;
 constexpr int Airy = 0;
 constexpr int WGS84 = 22;
 
-std::string T(std::string s)
-{
-    for (char& c : s)
-        if (c == '*')
-            c = geo::DegreeSign;
-    return s;
-}
+using testtexts::T;
 
 // One run of the computation, with what it showed.
 struct Voyage {

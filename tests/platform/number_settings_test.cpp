@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "../test_texts.h"
+
 #include <cstdlib>
 #include <string>
 
@@ -19,12 +21,7 @@ private:
 
 std::string FloatError(const std::string& text)
 {
-    try {
-        platform::StrToFloat(text);
-    } catch (const geo::FloatConvertError& e) {
-        return e.what();
-    }
-    return "no error";
+    return testtexts::WhatOf([&] { platform::StrToFloat(text); });
 }
 
 TEST_F(NumberSettings, ReadsWithTheProcessSeparator)
