@@ -1,13 +1,16 @@
 #include "legplot/form1.h"
 
 #include "geo/angle_text.h"
+#include "legplot/voyage_printout.h"
 #include "platform/error_report.h"
 #include "platform/latin1.h"
 #include "platform/number_settings.h"
+#include "platform/printing.h"
 
 #include <QCloseEvent>
 #include <QDate>
 #include <QLayout>
+#include <QPrinter>
 #include <QLocale>
 #include <QAbstractButton>
 #include <QScreen>
@@ -243,7 +246,19 @@ void TForm1::RecomputeVoyage()
 
 void TForm1::FilePrint()
 {
-    // Printing comes with the voyage printout.
+    Handle([this] {
+        QPrinter printer;
+        if (!platform::ShowPrintDialog(printer, this))
+            return;
+        PrintTo(printer);
+    });
+}
+
+void TForm1::PrintTo(QPrinter& printer)
+{
+    const PrintoutSettings settings{TimePicker->Text(), CurrentFormat(), dateSeparator_, timeSeparator_};
+    platform::PrintOnePage(printer, QString(),
+                           [&](platform::PrintCanvas& canvas) { PrintVoyage(canvas, plan_, settings); });
 }
 
 void TForm1::FileExit()

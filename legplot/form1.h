@@ -17,6 +17,7 @@
 #include <array>
 
 class QLabel;
+class QPrinter;
 
 namespace platform {
 class MaskEdit;
@@ -75,9 +76,14 @@ public:
     // The display format.
     void RadioGroup1Click();
 
-    // The File menu.
+    // The File menu: the print dialog, then PrintTo; closing the window.
     void FilePrint();
     void FileExit();
+
+    // Prints the voyage as it stands, in the display format now selected,
+    // on `printer`, without a dialog. Changes nothing; a failure aborts the
+    // document and throws.
+    void PrintTo(QPrinter& printer);
 
     // Recomputes all five legs from the plan and the window's selections
     // and rewrites the result labels. Not itself a handler: its errors go

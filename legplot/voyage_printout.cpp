@@ -1,0 +1,55 @@
+#include "legplot/voyage_printout.h"
+
+#include "platform/number_settings.h"
+
+namespace legplot {
+namespace {
+
+const std::string Font = "Arial";
+constexpr int LargePoints = 10;
+constexpr int SmallPoints = 8;
+constexpr int Columns = 8; // u = W / 8
+constexpr int Lines = 40;  // v = H / 40
+
+} // namespace
+
+void PrintVoyage(platform::PrintCanvas& canvas, const VoyagePlan& plan, const PrintoutSettings& settings)
+{
+    const int u = canvas.Width() / Columns;
+    const int v = canvas.Height() / Lines;
+
+    canvas.SetFont(Font, LargePoints, true);
+    canvas.TextOut(u, 0, "Dead Reckoning : " + plan.DepartureDateText + "   Time : " + settings.DepartureTime);
+    canvas.TextOut(u, 2 * v, "Starting At :");
+
+    canvas.SetFont(Font, SmallPoints, false);
+    canvas.TextOut(u, 3 * v, "Latitude : ");
+    canvas.TextOut(3 * u, 3 * v, geo::FormatAngle(settings.Format, false, plan.StartLat));
+    canvas.TextOut(u, 4 * v, "Longitude : ");
+    canvas.TextOut(3 * u, 4 * v, geo::FormatAngle(settings.Format, true, plan.StartLon));
+
+    canvas.SetFont(Font, LargePoints, true);
+    const char* headings[] = {"Course", "Speed", "Interval", "Latitude", "Longitude", "Date of Arr.", "Time of Arr."};
+    for (int c = 0; c < 7; ++c)
+        canvas.TextOut((c + 1) * u, 6 * v, headings[c]);
+
+    canvas.SetFont(Font, SmallPoints, false);
+    for (int i = 1; i <= LegCount; ++i) {
+        const Leg& leg = plan.Legs[static_cast<std::size_t>(i - 1)];
+        if (leg.Interval == 0)
+            continue; // the row stays empty; the rows below keep their places
+        const std::string cells[] = {
+            platform::FloatToFixed(leg.Course, 1),
+            platform::FloatToFixed(leg.Speed, 1),
+            leg.IntervalText,
+            geo::FormatAngle(settings.Format, false, leg.EndLat),
+            geo::FormatAngle(settings.Format, true, leg.EndLon),
+            DateText(leg.ArrivalDate, settings.DateSeparator),
+            TimeText(leg.ArrivalTime, settings.TimeSeparator),
+        };
+        for (int c = 0; c < 7; ++c)
+            canvas.TextOut((c + 1) * u, (7 + i) * v, cells[c]);
+    }
+}
+
+} // namespace legplot
