@@ -1,0 +1,74 @@
+#include "platform/shell_open.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QUrl>
+
+#include <utility>
+
+#ifdef _WIN32
+#include <windows.h>
+#include <shellapi.h>
+#endif
+
+namespace platform {
+namespace {
+
+DocumentOpener& Opener()
+{
+    static DocumentOpener opener;
+    return opener;
+}
+
+#ifndef _WIN32
+// The file a bare name stands for in the working directory, if any.
+std::optional<QFileInfo> Resolve(const QString& file)
+{
+    // A bare name only: nothing that climbs out of the working directory.
+    if (file.isEmpty() || file.contains(QLatin1Char('/')))
+        return std::nullopt;
+    QStringList candidates{file};
+    if (file.endsWith(QStringLiteral(".exe"), Qt::CaseInsensitive))
+        candidates.append(file.chopped(4));
+    for (const QString& name : candidates) {
+        const QFileInfo info(QDir::current(), name);
+        if (info.isFile())
+            return info;
+    }
+    return std::nullopt;
+}
+#endif
+
+} // namespace
+
+DocumentOpener SetDocumentOpener(DocumentOpener opener)
+{
+    return std::exchange(Opener(), std::move(opener));
+}
+
+void ShellOpen(const QString& file, const std::optional<QString>& parameters)
+{
+#ifdef _WIN32
+    const QByteArray name = file.toLocal8Bit();
+    const QByteArray params = parameters ? parameters->toLocal8Bit() : QByteArray();
+    ::ShellExecuteA(nullptr, nullptr, name.constData(), parameters ? params.constData() : nullptr, nullptr, SW_SHOW);
+#else
+    const std::optional<QFileInfo> found = Resolve(file);
+    if (!found)
+        return;
+    const QString path = found->absoluteFilePath();
+    if (found->isExecutable()) {
+        const QStringList arguments = parameters ? QStringList{*parameters} : QStringList{};
+        QProcess::startDetached(path, arguments, QDir::currentPath());
+        return;
+    }
+    if (Opener())
+        Opener()(path, parameters);
+    else
+        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+#endif
+}
+
+} // namespace platform
