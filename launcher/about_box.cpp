@@ -1,0 +1,40 @@
+#include "launcher/about_box.h"
+
+#include "launcher/resources.h"
+#include "launcher/jpeg_picture.h"
+
+#include <QFile>
+#include <QPixmap>
+
+namespace launcher {
+
+TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
+{
+    EnsureResources();
+    setupUi(this);
+    setFixedSize(298, 213);
+    setWindowFlags(windowFlags() & ~(Qt::WindowMinMaxButtonsHint | Qt::WindowContextHelpButtonHint));
+
+    // The panel has the window colour; the labels stay out of the focus.
+    Panel1->setBackgroundRole(QPalette::Base);
+    for (QLabel* label : Panel1->findChildren<QLabel*>()) {
+        label->setFocusPolicy(Qt::NoFocus);
+        if (label->property("autoSize").toBool())
+            label->adjustSize();
+    }
+
+    QFile picture(QStringLiteral(":/launcher/about.jpg"));
+    if (picture.open(QIODevice::ReadOnly))
+        ProgramIcon->setPixmap(QPixmap::fromImage(DecodeJpeg(picture.readAll())));
+
+    connect(OKButton, &QPushButton::clicked, this, [this] { done(1); });
+    OKButton->setFocus();
+}
+
+void TAboutBox::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    OKButton->setFocus();
+}
+
+} // namespace launcher

@@ -1,0 +1,199 @@
+#include "launcher/main_form.h"
+
+#include "launcher/resources.h"
+#include "launcher/about_box.h"
+#include "launcher/start_wait.h"
+#include "platform/error_report.h"
+#include "platform/modal.h"
+#include "platform/shell_open.h"
+#include "platform/tick_count.h"
+
+#include <QBitmap>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QScreen>
+
+#include <algorithm>
+#include <chrono>
+#include <optional>
+#include <thread>
+
+namespace launcher {
+namespace {
+
+const QColor Navy(0, 0, 128);
+
+// Opens a module or the manual through the shell; the result is not
+// looked at, and nothing is reported.
+void Open(const char* file, const char* parameters = nullptr)
+{
+    platform::Guard([&] {
+        platform::ShellOpen(QString::fromLatin1(file),
+                            parameters ? std::optional<QString>(QString::fromLatin1(parameters)) : std::nullopt);
+    });
+}
+
+} // namespace
+
+TMainForm::TMainForm(TickSource ticks, QWidget* parent)
+    : QWidget(parent), ticks_(ticks ? std::move(ticks) : TickSource(&platform::GetTickCount))
+{
+    EnsureResources();
+    setupUi(this);
+    ApplyLook();
+    WireEvents();
+    FormCreate();
+}
+
+void TMainForm::ApplyLook()
+{
+    setFixedSize(581, 460);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowTitle(QString());
+
+    for (QLabel* heading : {Label1, Label2, Label3, Label4, Label5}) {
+        QPalette p = heading->palette();
+        p.setColor(QPalette::WindowText, Navy);
+        heading->setPalette(p);
+    }
+    for (QLabel* label : findChildren<QLabel*>())
+        if (label->property("autoSize").toBool())
+            label->adjustSize();
+    // The strip's title keeps its place at the left and grows to its text.
+    Label1->resize(std::max(Label1->width(), Label1->sizeHint().width()), Label1->height());
+
+    // The memo reads like the window behind it.
+    QPalette memo = Memo2->palette();
+    memo.setColor(QPalette::Base, memo.color(QPalette::Window));
+    Memo2->setPalette(memo);
+
+    // Shown transparent in the colour of its bottom-left pixel.
+    QPixmap picture(QStringLiteral(":/launcher/image1.bmp"));
+    if (!picture.isNull()) {
+        const QColor clear = picture.toImage().pixelColor(0, picture.height() - 1);
+        picture.setMask(picture.createMaskFromColor(clear, Qt::MaskInColor));
+        Image1->setPixmap(picture);
+    }
+}
+
+void TMainForm::WireEvents()
+{
+    setMouseTracking(true);
+    using Handler = void (TMainForm::*)();
+    const std::pair<QPushButton*, Handler> clicks[] = {
+        {Button1, &TMainForm::Button1Click},   {Button2, &TMainForm::Button2Click},
+        {Button3, &TMainForm::Button3Click},   {Button4, &TMainForm::Button4Click},
+        {Button5, &TMainForm::Button5Click},   {Button6, &TMainForm::Button6Click},
+        {Button7, &TMainForm::Button7Click},   {Button8, &TMainForm::Button8Click},
+        {Button9, &TMainForm::Button9Click},   {Button10, &TMainForm::Button10Click},
+        {Button11, &TMainForm::Button11Click}, {Button12, &TMainForm::Button12Click},
+        {Button13, &TMainForm::Button13Click},
+    };
+    for (const auto& [button, handler] : clicks)
+        connect(button, &QPushButton::clicked, this, handler);
+    // The module buttons report the mouse moving over them; Manual and
+    // About have no hover text.
+    for (QPushButton* b : {Button1, Button2, Button3, Button5, Button6, Button7, Button8, Button9, Button10, Button11,
+                           Button12}) {
+        b->setMouseTracking(true);
+        b->installEventFilter(this);
+    }
+}
+
+void TMainForm::FormCreate()
+{
+    platform::Guard([this] {
+        StartWait(ticks_, [] { std::this_thread::sleep_for(std::chrono::milliseconds(1)); });
+    });
+}
+
+void TMainForm::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!centred_) {
+        centred_ = true;
+        if (QScreen* s = screen()) {
+            QRect frame = frameGeometry();
+            frame.moveCenter(s->availableGeometry().center());
+            move(frame.topLeft());
+        }
+        Button7->setFocus();
+    }
+}
+
+// Hover line ----------------------------------------------------------------
+
+void TMainForm::Hover(const char* text)
+{
+    Label7->setText(QString::fromLatin1(text));
+    Label7->adjustSize();
+}
+
+void TMainForm::mouseMoveEvent(QMouseEvent* event)
+{
+    // Moves over a child that has no handler (a label, the memo, the
+    // picture, the strip, the panel) reach the window too; only its bare
+    // surface counts.
+    if (!childAt(event->position().toPoint()))
+        FormMouseMove();
+    QWidget::mouseMoveEvent(event);
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseMove) {
+        using Handler = void (TMainForm::*)();
+        const std::pair<QObject*, Handler> moves[] = {
+            {Button1, &TMainForm::Button1MouseMove},   {Button2, &TMainForm::Button2MouseMove},
+            {Button3, &TMainForm::Button3MouseMove},   {Button5, &TMainForm::Button5MouseMove},
+            {Button6, &TMainForm::Button6MouseMove},   {Button7, &TMainForm::Button7MouseMove},
+            {Button8, &TMainForm::Button8MouseMove},   {Button9, &TMainForm::Button9MouseMove},
+            {Button10, &TMainForm::Button10MouseMove}, {Button11, &TMainForm::Button11MouseMove},
+            {Button12, &TMainForm::Button12MouseMove},
+        };
+        for (const auto& [button, handler] : moves) {
+            if (watched == button) {
+                (this->*handler)();
+                return true; // handled here; the window's surface is not under the mouse
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TMainForm::FormMouseMove() { Hover("VORLAN 4.1"); }
+void TMainForm::Button7MouseMove() { Hover("Sun and Moon Phenomena (Rise and Set)"); }
+void TMainForm::Button5MouseMove() { Hover("Planning an Astronomical Position Fix"); }
+void TMainForm::Button6MouseMove() { Hover("Calculation or Replay of astronomical Position Fix."); }
+void TMainForm::Button1MouseMove() { Hover("Calculations of Vertical Tide(s)"); }
+void TMainForm::Button2MouseMove() { Hover("Calculations of Tidal Streams"); }
+void TMainForm::Button3MouseMove() { Hover("Route Calculations"); }
+void TMainForm::Button8MouseMove() { Hover("Conversion of Geographical Coordinates to UTM"); }
+void TMainForm::Button9MouseMove() { Hover("Conversion of UTM to Geographical Coordinates"); }
+void TMainForm::Button10MouseMove() { Hover("Distance and Course Calculations"); }
+void TMainForm::Button11MouseMove() { Hover("Dead Reckoning Calculations"); }
+void TMainForm::Button12MouseMove() { Hover("Datum Transformations"); }
+
+// Buttons -------------------------------------------------------------------
+
+void TMainForm::Button7Click() { Open("solara.exe"); }
+void TMainForm::Button5Click() { Open("obsprep.exe"); }
+void TMainForm::Button6Click() { Open("celpos.exe"); }
+void TMainForm::Button1Click() { Open("ebbflow.exe"); }
+void TMainForm::Button2Click() { Open("ebbflow.exe", "STR"); }
+void TMainForm::Button3Click() { Open("wayline.exe"); }
+void TMainForm::Button8Click() { Open("gridout.exe"); }
+void TMainForm::Button9Click() { Open("gridin.exe"); }
+void TMainForm::Button10Click() { Open("rangebear.exe"); }
+void TMainForm::Button11Click() { Open("legplot.exe"); }
+void TMainForm::Button12Click() { Open("datumshift.exe"); }
+void TMainForm::Button4Click() { Open("Vorlan41Manual.chm", "STR"); }
+
+void TMainForm::Button13Click()
+{
+    if (aboutBox_)
+        platform::ShowModal(*aboutBox_); // its result is not looked at
+}
+
+} // namespace launcher
