@@ -14,7 +14,11 @@ std::uint32_t GetTickCount()
     return static_cast<std::uint32_t>(::GetTickCount());
 #else
     timespec now{};
-    clock_gettime(CLOCK_BOOTTIME, &now);
+#ifdef CLOCK_BOOTTIME
+    clock_gettime(CLOCK_BOOTTIME, &now); // counts the time asleep too, as the system's counter does
+#else
+    clock_gettime(CLOCK_MONOTONIC, &now);
+#endif
     const auto ms = static_cast<std::uint64_t>(now.tv_sec) * 1000u + static_cast<std::uint64_t>(now.tv_nsec) / 1000000u;
     return static_cast<std::uint32_t>(ms); // keeps the low 32 bits, as the counter wraps
 #endif
