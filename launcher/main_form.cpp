@@ -80,24 +80,33 @@ void TMainForm::ApplyLook()
 void TMainForm::WireEvents()
 {
     setMouseTracking(true);
-    using Handler = void (TMainForm::*)();
-    const std::pair<QPushButton*, Handler> clicks[] = {
-        {Button1, &TMainForm::Button1Click},   {Button2, &TMainForm::Button2Click},
-        {Button3, &TMainForm::Button3Click},   {Button4, &TMainForm::Button4Click},
-        {Button5, &TMainForm::Button5Click},   {Button6, &TMainForm::Button6Click},
-        {Button7, &TMainForm::Button7Click},   {Button8, &TMainForm::Button8Click},
-        {Button9, &TMainForm::Button9Click},   {Button10, &TMainForm::Button10Click},
-        {Button11, &TMainForm::Button11Click}, {Button12, &TMainForm::Button12Click},
-        {Button13, &TMainForm::Button13Click},
+    struct ButtonEvents {
+        QPushButton* button;
+        Handler click;
+        Handler move; // none for Manual and About, which have no hover text
     };
-    for (const auto& [button, handler] : clicks)
-        connect(button, &QPushButton::clicked, this, handler);
-    // The module buttons report the mouse moving over them; Manual and
-    // About have no hover text.
-    for (QPushButton* b : {Button1, Button2, Button3, Button5, Button6, Button7, Button8, Button9, Button10, Button11,
-                           Button12}) {
-        b->setMouseTracking(true);
-        b->installEventFilter(this);
+    const ButtonEvents buttons[] = {
+        {Button1, &TMainForm::Button1Click, &TMainForm::Button1MouseMove},
+        {Button2, &TMainForm::Button2Click, &TMainForm::Button2MouseMove},
+        {Button3, &TMainForm::Button3Click, &TMainForm::Button3MouseMove},
+        {Button4, &TMainForm::Button4Click, nullptr},
+        {Button5, &TMainForm::Button5Click, &TMainForm::Button5MouseMove},
+        {Button6, &TMainForm::Button6Click, &TMainForm::Button6MouseMove},
+        {Button7, &TMainForm::Button7Click, &TMainForm::Button7MouseMove},
+        {Button8, &TMainForm::Button8Click, &TMainForm::Button8MouseMove},
+        {Button9, &TMainForm::Button9Click, &TMainForm::Button9MouseMove},
+        {Button10, &TMainForm::Button10Click, &TMainForm::Button10MouseMove},
+        {Button11, &TMainForm::Button11Click, &TMainForm::Button11MouseMove},
+        {Button12, &TMainForm::Button12Click, &TMainForm::Button12MouseMove},
+        {Button13, &TMainForm::Button13Click, nullptr},
+    };
+    for (const ButtonEvents& b : buttons) {
+        connect(b.button, &QPushButton::clicked, this, b.click);
+        if (b.move) {
+            b.button->setMouseTracking(true);
+            b.button->installEventFilter(this);
+            hoverHandlers_[b.button] = b.move;
+        }
     }
 }
 
@@ -143,20 +152,9 @@ void TMainForm::mouseMoveEvent(QMouseEvent* event)
 bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::MouseMove) {
-        using Handler = void (TMainForm::*)();
-        const std::pair<QObject*, Handler> moves[] = {
-            {Button1, &TMainForm::Button1MouseMove},   {Button2, &TMainForm::Button2MouseMove},
-            {Button3, &TMainForm::Button3MouseMove},   {Button5, &TMainForm::Button5MouseMove},
-            {Button6, &TMainForm::Button6MouseMove},   {Button7, &TMainForm::Button7MouseMove},
-            {Button8, &TMainForm::Button8MouseMove},   {Button9, &TMainForm::Button9MouseMove},
-            {Button10, &TMainForm::Button10MouseMove}, {Button11, &TMainForm::Button11MouseMove},
-            {Button12, &TMainForm::Button12MouseMove},
-        };
-        for (const auto& [button, handler] : moves) {
-            if (watched == button) {
-                (this->*handler)();
-                return true; // handled here; the window's surface is not under the mouse
-            }
+        if (const auto found = hoverHandlers_.find(watched); found != hoverHandlers_.end()) {
+            (this->*found->second)();
+            return true; // handled here; the window's surface is not under the mouse
         }
     }
     return QWidget::eventFilter(watched, event);

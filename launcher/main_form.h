@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 
 namespace launcher {
 
@@ -66,11 +67,14 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    using Handler = void (TMainForm::*)();
+
     void ApplyLook();
     void WireEvents();
     void Hover(const char* text);
 
     TickSource ticks_;
+    std::map<const QObject*, Handler> hoverHandlers_;
     TAboutBox* aboutBox_ = nullptr;
     bool centred_ = false;
 };
