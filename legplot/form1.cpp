@@ -7,12 +7,12 @@
 #include "platform/number_settings.h"
 #include "platform/printing.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QDate>
 #include <QLayout>
-#include <QPrinter>
 #include <QLocale>
-#include <QAbstractButton>
+#include <QPrinter>
 #include <QScreen>
 #include <QStatusBar>
 
