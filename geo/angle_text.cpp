@@ -224,6 +224,27 @@ std::string FormatAngle(AngleFormat format, bool isLongitude, double degrees)
     return text;
 }
 
+std::string EntryText(AngleFormat format, bool isLongitude, double degrees)
+{
+    const std::string layout = AngleLayout(format, isLongitude);
+    std::string text = FormatAngle(format, isLongitude, degrees);
+    text.resize(layout.size());
+    const FieldPositions& at = isLongitude ? LongitudeFields : LatitudeFields;
+    const std::size_t sign = text.find(DegreeSign);
+    if (sign == std::string::npos || text.compare(0, 1, "-") == 0)
+        return text; // no layout, or no number to show
+    if (std::stoi(text.substr(0, sign)) <= at.maxDegrees)
+        return text;
+    // The largest accepted text: 89 or 179, then the largest of each field.
+    std::string largest = std::to_string(at.maxDegrees) + DegreeSign + "59'";
+    switch (format) {
+    case AngleFormat::DMdd:   return largest + "99";
+    case AngleFormat::DMS:    return largest + "59\"";
+    case AngleFormat::DMSsss: return largest + "59\"999";
+    }
+    return text;
+}
+
 void ParseLatitude(const std::string& text, AngleFormat format, double& value, std::string& message)
 {
     ParseAngle(LatitudeFields, text, format, value, message);

@@ -44,6 +44,13 @@ std::string AngleLayout(AngleFormat format, bool isLongitude);
 // text: they show the layout with '-' for every digit and no hemisphere.
 std::string FormatAngle(AngleFormat format, bool isLongitude, double degrees);
 
+// The text of `degrees` for an entry field: the layout of FormatAngle
+// without the hemisphere. Where the carry would reach 90 degrees of
+// latitude or 180 of longitude, which the parsers refuse, it is held to the
+// largest text they accept instead (89°59'99 in DM.dd, 179°59'59"999 in
+// DMS.sss), so that a field never shows what its own reading would refuse.
+std::string EntryText(AngleFormat format, bool isLongitude, double degrees);
+
 // Read a typed latitude (degrees 0..89) or longitude (0..179) from the
 // fixed character positions of its layout; blanks read as zeros, the
 // separators and everything after the last field are not looked at, so a

@@ -150,4 +150,34 @@ TEST(AngleLayout, MatchesTheFormattedTexts)
     }
 }
 
+// An entry field's text never carries up to a degree its parser refuses,
+// and every such text parses back without a message.
+TEST(EntryText, HoldsCarriesBelowNinetyAndOneEighty)
+{
+    const double lon = 179 + 59 / 60.0 + 59.99 / 3600; // 179°59'59"990
+    const double lat = 89 + 59 / 60.0 + 59.999 / 3600;
+    EXPECT_EQ(geo::EntryText(AngleFormat::DMdd, Lon, lon), T("179*59'99"));
+    EXPECT_EQ(geo::EntryText(AngleFormat::DMdd, Lat, -lat), T("89*59'99"));
+    EXPECT_EQ(geo::EntryText(AngleFormat::DMS, Lat, 90 - 1e-12), T("89*59'59\""));
+    EXPECT_EQ(geo::EntryText(AngleFormat::DMSsss, Lon, 180 - 1e-12), T("179*59'59\"999"));
+    EXPECT_EQ(geo::EntryText(AngleFormat::DMdd, Lat, 52.5), T("52*30'00")); // no hemisphere
+    EXPECT_EQ(geo::EntryText(AngleFormat::DMdd, Lon, 12.58333), T("012*35'00")); // carries below the limit stay
+    for (int code = 0; code <= 2; ++code) {
+        for (double v : {lat, 90.0 - 1e-12, 89.999999}) {
+            double value = 0;
+            std::string message;
+            geo::ParseLatitude(geo::EntryText(static_cast<AngleFormat>(code), Lat, v), static_cast<AngleFormat>(code),
+                               value, message);
+            EXPECT_EQ(message, "") << code << " " << v;
+        }
+        for (double v : {lon, 180.0 - 1e-12, 179.999999}) {
+            double value = 0;
+            std::string message;
+            geo::ParseLongitude(geo::EntryText(static_cast<AngleFormat>(code), Lon, v), static_cast<AngleFormat>(code),
+                                value, message);
+            EXPECT_EQ(message, "") << code << " " << v;
+        }
+    }
+}
+
 } // namespace
