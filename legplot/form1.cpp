@@ -125,7 +125,7 @@ void TForm1::WireEvents()
     connect(EorW, &platform::Edit::changed, this, &TForm1::EorWChange);
     connect(EorW, &platform::Edit::clicked, this, &TForm1::EorWClick);
     connect(EorW, &platform::Edit::exited, this, &TForm1::EorWExit);
-    connect(DatePicker, &QDateEdit::dateChanged, this, &TForm1::DatePickerChange);
+    connect(DatePicker, &platform::DatePicker::dateChanged, this, &TForm1::DatePickerChange);
     connect(TimePicker, &platform::PictureField::exited, this, &TForm1::TimePickerExit);
     // activated: the user's pick only, not a selection from code.
     connect(ComboBox1, &QComboBox::activated, this, &TForm1::ComboBox1Change);

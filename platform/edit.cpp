@@ -32,13 +32,14 @@ void Edit::mouseReleaseEvent(QMouseEvent* event)
 void Edit::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
-    exit_.FocusIn();
+    exit_.FocusIn(*this, event);
 }
 
 void Edit::focusOutEvent(QFocusEvent* event)
 {
+    const bool leaving = exit_.FocusOut(*this, event);
     QLineEdit::focusOutEvent(event);
-    if (exit_.FocusOut(event))
+    if (leaving)
         emit exited();
 }
 

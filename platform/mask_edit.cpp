@@ -9,6 +9,8 @@
 #include <QKeyEvent>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace platform {
 namespace {
 
@@ -51,7 +53,7 @@ bool MaskEdit::Accepts(int i, char c) const
 {
     if (positions_[static_cast<std::size_t>(i)].kind == '0')
         return IsDigit(c);
-    return IsDigit(c) || c == '+' || c == '-' || c == ' ';
+    return IsDigit(c) || c == ' ' || (signs_ && (c == '+' || c == '-'));
 }
 
 int MaskEdit::FirstEmptyRequired() const
@@ -129,44 +131,69 @@ void MaskEdit::ClearRange(int from, int to)
     }
 }
 
-void MaskEdit::TypeChar(char c)
+MaskEdit::Keystroke MaskEdit::TypeInto(std::string& content, int& cursor, int from, int to, char c) const
 {
     const int n = static_cast<int>(positions_.size());
-    int cursor = cursorPosition();
-    if (hasSelectedText()) {
-        cursor = selectionStart();
-        ClearRange(cursor, selectionEnd());
+    const int at = from < to ? from : cursor;
+    // Typing the literal that stands at the caret steps over it; typing the
+    // one the caret has just stepped over changes nothing.
+    if (at < n && !IsEditable(at) && positions_[static_cast<std::size_t>(at)].literal == c) {
+        cursor = at + 1;
+        return Keystroke::Moved;
     }
-    // Typing the literal that stands at the caret steps over it.
-    if (cursor < n && !IsEditable(cursor) && positions_[static_cast<std::size_t>(cursor)].literal == c) {
-        Show(cursor + 1);
-        return;
-    }
-    int p = cursor;
+    if (from >= to && at > 0 && at <= n && !IsEditable(at - 1) &&
+        positions_[static_cast<std::size_t>(at - 1)].literal == c)
+        return Keystroke::Moved;
+    int p = at;
     while (p < n && !IsEditable(p))
         ++p;
-    // A literal typed ahead of its place jumps there, leaving the positions
-    // before it empty.
     if (p < n && !Accepts(p, c)) {
+        // A literal typed ahead of its place jumps there, leaving the
+        // positions before it as they are.
         int literal = p;
         while (literal < n && IsEditable(literal))
             ++literal;
         if (literal < n && positions_[static_cast<std::size_t>(literal)].literal == c) {
-            Show(literal + 1);
-            return;
+            cursor = literal + 1;
+            return Keystroke::Moved;
         }
+        return Keystroke::Refused;
     }
-    if (p >= n || !Accepts(p, c)) {
-        QApplication::beep();
-        Show(cursor);
-        return;
-    }
-    content_[static_cast<std::size_t>(p)] = c;
-    typed_ = true;
+    if (p >= n)
+        return Keystroke::Refused;
+    // Only an accepted character replaces the selection.
+    for (int i = std::max(from, 0); i < to && i < n; ++i)
+        if (IsEditable(i))
+            content[static_cast<std::size_t>(i)] = ' ';
+    content[static_cast<std::size_t>(p)] = c;
     int next = p + 1;
     while (next < n && !IsEditable(next))
         ++next;
-    Show(next);
+    cursor = next;
+    return Keystroke::Typed;
+}
+
+void MaskEdit::TypeText(const std::string& text)
+{
+    // All or nothing: one character the field does not take leaves the
+    // text, the selection and the caret as they were.
+    std::string content = content_;
+    int cursor = cursorPosition();
+    int from = hasSelectedText() ? selectionStart() : -1;
+    int to = hasSelectedText() ? selectionEnd() : -1;
+    bool typed = false;
+    for (char c : text) {
+        const Keystroke k = TypeInto(content, cursor, from, to, c);
+        if (k == Keystroke::Refused) {
+            QApplication::beep();
+            return;
+        }
+        typed = typed || k == Keystroke::Typed;
+        from = to = -1; // the selection goes with the first character
+    }
+    content_ = content;
+    typed_ = typed_ || typed;
+    Show(cursor);
 }
 
 void MaskEdit::keyPressEvent(QKeyEvent* event)
@@ -180,8 +207,10 @@ void MaskEdit::keyPressEvent(QKeyEvent* event)
         return;
     }
     if (event->matches(QKeySequence::Paste)) {
-        for (char c : FromQt(QApplication::clipboard()->text()))
-            TypeChar(c);
+        QString pasted = QApplication::clipboard()->text();
+        while (pasted.endsWith(QLatin1Char('\n')) || pasted.endsWith(QLatin1Char('\r')))
+            pasted.chop(1); // a copied line brings its line break along
+        TypeText(FromQt(pasted));
         return;
     }
     if (event->matches(QKeySequence::Cut)) {
@@ -216,22 +245,26 @@ void MaskEdit::keyPressEvent(QKeyEvent* event)
     const QString typed = event->text();
     const bool control = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     if (!typed.isEmpty() && typed.at(0).isPrint() && !control) {
-        for (char c : FromQt(typed))
-            TypeChar(c);
+        TypeText(FromQt(typed));
         return;
     }
-    // Navigation, selection, copying: the line edit's own; anything else it
-    // would change is put back from the mask.
-    QLineEdit::keyPressEvent(event);
+    // Navigation, selection, copying: the line edit's own. A key that would
+    // change the text some other way changes nothing.
     const int cursor = cursorPosition();
-    if (QLineEdit::text() != Shown())
+    const int from = selectionStart();
+    const int length = selectionLength();
+    QLineEdit::keyPressEvent(event);
+    if (QLineEdit::text() != Shown()) {
         Show(cursor);
+        if (length > 0)
+            setSelection(from, length);
+    }
 }
 
 void MaskEdit::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
-    exit_.FocusIn();
+    exit_.FocusIn(*this, event);
     // A refused entry keeps what it had to restore.
     if (!typed_)
         restore_ = content_;
@@ -248,8 +281,9 @@ bool MaskEdit::focusNextPrevChild(bool next)
 
 void MaskEdit::focusOutEvent(QFocusEvent* event)
 {
+    const bool leaving = exit_.FocusOut(*this, event);
     QLineEdit::focusOutEvent(event);
-    if (!exit_.FocusOut(event))
+    if (!leaving)
         return;
     if (typed_ && FirstEmptyRequired() >= 0) {
         // The click that took the focus has already landed elsewhere; take

@@ -12,7 +12,8 @@
 // the focus, puts the caret on the first such position and reports
 // "Invalid input value.  Use escape key to abandon changes"; exited() is
 // not emitted. Escape restores the text from before the editing. A field
-// that was not changed is never refused.
+// that was not changed is never refused. A key or a paste the mask does not
+// take changes nothing: text, selection and caret stay as they were.
 #pragma once
 
 #include "platform/focus_exit.h"
@@ -40,6 +41,10 @@ public:
     // The text was changed by typing since it was last set or accepted.
     bool ChangedByTyping() const { return typed_; }
 
+    // Whether "#" positions take a sign ("+", "-") as well as a digit or a
+    // blank; they do unless the field is a magnitude.
+    void SetSignsAllowed(bool allowed) { signs_ = allowed; }
+
 signals:
     // The focus left the field and the entry was accepted (OnExit).
     void exited();
@@ -56,10 +61,13 @@ private:
         char literal; // the literal character, for kind 'L'
     };
 
+    enum class Keystroke { Refused, Moved, Typed };
+
     bool IsEditable(int i) const;
     bool Accepts(int i, char c) const;
     int FirstEmptyRequired() const;
-    void TypeChar(char c);
+    Keystroke TypeInto(std::string& content, int& cursor, int from, int to, char c) const;
+    void TypeText(const std::string& text);
     void ClearRange(int from, int to);
     QString Shown() const;
     void Show(int cursor);
@@ -70,6 +78,7 @@ private:
     std::string content_;  // one character a position; ' ' for empty
     std::string restore_;  // the text when editing began
     bool typed_ = false;
+    bool signs_ = true;
     ExitTracker exit_;
 };
 

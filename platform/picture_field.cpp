@@ -3,6 +3,7 @@
 #include "platform/latin1.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QProxyStyle>
@@ -94,12 +95,41 @@ void PictureField::Show(int cursor)
 void PictureField::UpdateErrorColours()
 {
     error_ = kind_ == Kind::Time && !IsTimeOfDay(content_);
-    QPalette colours = QApplication::palette(this);
+    // Only the error colours are the field's own; otherwise it takes the
+    // window's.
+    QPalette colours;
     if (error_) {
         colours.setColor(QPalette::Base, Qt::red);
         colours.setColor(QPalette::Text, Qt::black);
     }
     setPalette(colours);
+}
+
+void PictureField::TypeText(const std::string& text)
+{
+    // All or nothing: one character the picture does not take leaves the
+    // text, the selection and the caret as they were.
+    const std::size_t n = content_.size();
+    std::string content = content_;
+    std::size_t cursor = static_cast<std::size_t>(hasSelectedText() ? selectionStart() : cursorPosition());
+    // Typing with the caret at the end (where entering the field puts it)
+    // overwrites from the first position.
+    if (cursor >= n)
+        cursor = 0;
+    for (char c : text) {
+        if (cursor < n && picture_[cursor] == ':') {
+            ++cursor; // the fixed ":" is stepped over, or typed over
+            if (c == ':')
+                continue;
+        }
+        if (cursor >= n || !Accepts(cursor, c)) {
+            QApplication::beep();
+            return;
+        }
+        content[cursor++] = c; // overwrite mode
+    }
+    content_ = content;
+    Show(static_cast<int>(cursor));
 }
 
 void PictureField::keyPressEvent(QKeyEvent* event)
@@ -123,42 +153,45 @@ void PictureField::keyPressEvent(QKeyEvent* event)
     const QString typed = event->text();
     const bool control = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     if (!typed.isEmpty() && typed.at(0).isPrint() && !control) {
-        // Typing with the caret at the end (where entering the field puts
-        // it) overwrites from the first position.
-        if (cursor >= n)
-            cursor = 0;
-        for (char c : FromQt(typed)) {
-            if (cursor < n && picture_[cursor] == ':')
-                ++cursor; // the fixed ":" is stepped over
-            if (cursor >= n || !Accepts(cursor, c)) {
-                QApplication::beep();
-                break;
-            }
-            content_[cursor++] = c; // overwrite mode
-        }
-        Show(static_cast<int>(cursor));
+        TypeText(FromQt(typed));
         return;
     }
-    if (event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Cut) ||
-        event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo))
+    if (event->matches(QKeySequence::Paste)) {
+        QString pasted = QApplication::clipboard()->text();
+        while (pasted.endsWith(QLatin1Char('\n')) || pasted.endsWith(QLatin1Char('\r')))
+            pasted.chop(1); // a copied line brings its line break along
+        TypeText(FromQt(pasted));
         return;
+    }
+    if (event->matches(QKeySequence::Cut) || event->matches(QKeySequence::Undo) ||
+        event->matches(QKeySequence::Redo))
+        return;
+    // Navigation, selection, copying: the line edit's own. A key that would
+    // change the text some other way changes nothing.
+    const int from = selectionStart();
+    const int length = selectionLength();
     QLineEdit::keyPressEvent(event);
-    if (QLineEdit::text() != ToQt(content_))
-        Show(cursorPosition());
+    if (QLineEdit::text() != ToQt(content_)) {
+        Show(static_cast<int>(cursor));
+        if (length > 0)
+            setSelection(from, length);
+    }
 }
 
 void PictureField::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
-    exit_.FocusIn();
+    if (exit_.FocusIn(*this, event))
+        return; // back from a menu: the caret stays where it was
     deselect();
     setCursorPosition(static_cast<int>(content_.size()));
 }
 
 void PictureField::focusOutEvent(QFocusEvent* event)
 {
+    const bool leaving = exit_.FocusOut(*this, event);
     QLineEdit::focusOutEvent(event);
-    if (exit_.FocusOut(event))
+    if (leaving)
         emit exited();
 }
 

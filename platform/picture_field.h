@@ -2,9 +2,11 @@
 //
 // Pictures: "##:##" (text: each "#" takes a digit, a blank, a minus sign or
 // a point) and "hh:mm" (a time of day: digits and blanks, 00:00 to 23:59).
-// The ":" is fixed. The caret goes to the end when the field is entered and
-// is a block; typing there overwrites from the first position. A time that is not a time of day shows in the error colours,
-// black on red, until it is corrected.
+// The ":" is fixed (typing it at its place steps over it). The caret goes
+// to the end when the field is entered and is a block; typing there
+// overwrites from the first position. A key or a paste the picture does not
+// take changes nothing. A time that is not a time of day shows in the error
+// colours, black on red, until it is corrected.
 #pragma once
 
 #include "platform/focus_exit.h"
@@ -46,6 +48,7 @@ protected:
 
 private:
     bool Accepts(std::size_t i, char c) const;
+    void TypeText(const std::string& text);
     void Show(int cursor);
     void UpdateErrorColours();
 

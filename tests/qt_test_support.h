@@ -3,11 +3,18 @@
 #pragma once
 
 #include "platform/error_report.h"
+#include "platform/surface_colours.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QStringList>
 #include <QTest>
 #include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
 
 namespace testsupport {
 
@@ -49,6 +56,57 @@ inline void Tab(QWidget* field)
 {
     QTest::keyClick(field, Qt::Key_Tab);
     QApplication::processEvents();
+}
+
+// The desktop switches to a dark colour scheme while it lives, and back to
+// the one before when it ends.
+class DarkDesktop {
+public:
+    DarkDesktop() : previous_(QApplication::palette())
+    {
+        const QColor surface(53, 53, 53), base(42, 42, 42), text(238, 238, 238);
+        QPalette dark(text, surface, surface.lighter(), surface.darker(), surface, text, Qt::white, base, surface);
+        QApplication::setPalette(dark);
+        QApplication::processEvents();
+    }
+    ~DarkDesktop()
+    {
+        QApplication::setPalette(previous_);
+        QApplication::processEvents();
+    }
+    DarkDesktop(const DarkDesktop&) = delete;
+    DarkDesktop& operator=(const DarkDesktop&) = delete;
+
+private:
+    QPalette previous_;
+};
+
+// Every visible widget of `window` shows its text at a contrast of at least
+// 4.5 : 1 against what it stands on.
+inline void ExpectReadable(QWidget& window)
+{
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        if (!w->isVisible())
+            continue;
+        const QPalette& p = w->palette();
+        const double contrast = platform::ContrastRatio(p.color(w->foregroundRole()), p.color(w->backgroundRole()));
+        EXPECT_GE(contrast, 4.5) << w->metaObject()->className() << " " << w->objectName().toStdString();
+    }
+}
+
+// The accessible name of every object a screen reader reaches from `root`.
+inline std::map<const QObject*, QString> AccessibleNames(QObject* root)
+{
+    std::map<const QObject*, QString> names;
+    std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+        if (!node)
+            return;
+        names[node->object()] = node->text(QAccessible::Name);
+        for (int i = 0; i < node->childCount(); ++i)
+            walk(node->child(i));
+    };
+    walk(QAccessible::queryAccessibleInterface(root));
+    return names;
 }
 
 } // namespace testsupport

@@ -2,6 +2,7 @@
 
 #include "../qt_test_support.h"
 
+#include <QClipboard>
 #include <QSignalSpy>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
@@ -90,6 +91,34 @@ TEST(MaskEdit, TypingFillsPositionsAndStepsOverLiterals)
     Enter(f.second);
     QTest::keyClicks(f.second, "- 5");
     EXPECT_EQ(f.second->Text(), "- \xB0" "5 '  ");
+}
+
+TEST(MaskEdit, RefusedKeysAndPastesChangeNothing)
+{
+    TwoFields f("##\xB0##'##", "000.0;1;_");
+    f.first->SetSignsAllowed(false);
+    f.first->SetText("52\xB0" "30'00");
+    Enter(f.second);
+    QTest::keyClick(f.second, Qt::Key_Tab, Qt::ShiftModifier); // in again: all selected
+    ASSERT_EQ(f.first->selectedText(), f.first->text());
+    QApplication::clipboard()->setText(QStringLiteral("1x"));
+    for (auto [key, modifiers] : {std::pair{Qt::Key_Q, Qt::NoModifier}, {Qt::Key_Minus, Qt::NoModifier},
+                                  {Qt::Key_Plus, Qt::NoModifier}, {Qt::Key_V, Qt::ControlModifier}}) {
+        QTest::keyClick(f.first, key, modifiers);
+        EXPECT_EQ(f.first->Text(), "52\xB0" "30'00");
+        EXPECT_EQ(f.first->selectedText(), f.first->text());
+        EXPECT_FALSE(f.first->ChangedByTyping());
+    }
+    // A paste the mask takes is typed whole, a trailing line break dropped.
+    QApplication::clipboard()->setText(QStringLiteral("12\u00B045'3\n"));
+    QTest::keyClick(f.first, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(f.first->Text(), "12\xB0" "45'3 ");
+    // Typing the separators the caret has already stepped over is no error.
+    f.first->SetText("");
+    Enter(f.first);
+    f.first->setCursorPosition(0);
+    QTest::keyClicks(f.first, QString::fromLatin1("50\xB0" "30'00"));
+    EXPECT_EQ(f.first->Text(), "50\xB0" "30'00");
 }
 
 TEST(MaskEdit, BackspaceAndDeleteEmptyPositions)

@@ -2,6 +2,7 @@
 
 #include "../qt_test_support.h"
 
+#include <QClipboard>
 #include <QSignalSpy>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
@@ -54,6 +55,25 @@ TEST(PictureField, EachPictureTakesItsCharacters)
     testsupport::Enter(f.time);
     QTest::keyClicks(f.time, "1-");
     EXPECT_EQ(f.time->Text(), "10:00"); // the minus is refused
+}
+
+TEST(PictureField, RefusedKeysAndPastesChangeNothing)
+{
+    Fields f;
+    testsupport::Enter(f.time);
+    QApplication::clipboard()->setText(QStringLiteral("1a"));
+    for (auto [key, modifiers] : {std::pair{Qt::Key_Minus, Qt::NoModifier}, {Qt::Key_Period, Qt::NoModifier},
+                                  {Qt::Key_A, Qt::NoModifier}, {Qt::Key_V, Qt::ControlModifier}}) {
+        QTest::keyClick(f.time, key, modifiers);
+        EXPECT_EQ(f.time->Text(), "00:00");
+        EXPECT_EQ(f.time->cursorPosition(), 5); // still at the end
+    }
+    // The colon typed at its place steps over it; a paste is typed whole.
+    QTest::keyClicks(f.time, "08:30");
+    EXPECT_EQ(f.time->Text(), "08:30");
+    QApplication::clipboard()->setText(QStringLiteral("2145"));
+    QTest::keyClick(f.time, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(f.time->Text(), "21:45");
 }
 
 TEST(PictureField, TimeOutsideTheDayShowsTheErrorColours)
