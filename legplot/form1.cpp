@@ -6,6 +6,7 @@
 #include "platform/latin1.h"
 #include "platform/number_settings.h"
 #include "platform/printing.h"
+#include "platform/surface_colours.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -14,14 +15,13 @@
 #include <QLocale>
 #include <QPrinter>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 
 #include <algorithm>
 
 namespace legplot {
 namespace {
-
-const QColor Navy(0, 0, 128);
 
 constexpr int ClientWidth = 771;
 constexpr int ClientHeight = 501;
@@ -32,15 +32,6 @@ template <class Body>
 void Handle(Body body)
 {
     platform::Guard(body);
-}
-
-void SetTextColour(QWidget* w, const QColor& colour)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, colour);
-    p.setColor(QPalette::Text, colour);
-    p.setColor(QPalette::ButtonText, colour);
-    w->setPalette(p);
 }
 
 } // namespace
@@ -58,7 +49,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     ApplyLook();
     FormCreate();
     for (const LegRow& row : legs_)
-        FitResults(row);
+        ResultsChanged(row);
+    NameForScreenReaders();
     WireEvents();
 }
 
@@ -69,13 +61,7 @@ void TForm1::ApplyLook()
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
 
-    SetTextColour(this, Navy);
-    for (QLabel* heading : {Label6, Label39, Label4, Label3, Label41, Label5, Label40, Label20, Label21, Label22,
-                            Label23, Label42, Label43, Label44, Label45, Label46})
-        SetTextColour(heading, Qt::black);
-    for (const LegRow& row : legs_)
-        for (QLabel* result : {row.lat, row.lon, row.date, row.time})
-            SetTextColour(result, Qt::black);
+    platform::KeepReadableSurfaces(*this, [this] { ApplyTextColours(); });
 
     // Labels without a size of their own fit their caption.
     for (QLabel* label : ClientArea->findChildren<QLabel*>())
@@ -106,12 +92,27 @@ void TForm1::ApplyLook()
     // Only the dates the computation can count.
     DatePicker->setDateRange(QDate(1600, 1, 1), QDate(3999, 12, 31));
 
+    // The start fields hold magnitudes: the hemisphere is the letter's.
+    lat_edit->SetSignsAllowed(false);
+    lon_edit->SetSignsAllowed(false);
+
     TimePicker->SetPicture("hh:mm", platform::PictureField::Kind::Time);
     for (const LegRow& row : legs_) {
         row.interval->SetPicture("##:##", platform::PictureField::Kind::Text);
         row.speed->SetEditMask("00.0;1;_");
         row.course->SetEditMask("000.0;1;_");
     }
+}
+
+void TForm1::ApplyTextColours()
+{
+    platform::SetTextColour(*this, platform::Navy);
+    for (QLabel* heading : {Label6, Label39, Label4, Label3, Label41, Label5, Label40, Label20, Label21, Label22,
+                            Label23, Label42, Label43, Label44, Label45, Label46})
+        platform::SetTextColour(*heading, Qt::black);
+    for (const LegRow& row : legs_)
+        for (QLabel* result : {row.lat, row.lon, row.date, row.time})
+            platform::SetTextColour(*result, Qt::black);
 }
 
 void TForm1::WireEvents()
@@ -145,6 +146,11 @@ void TForm1::WireEvents()
 
     connect(FilePrintItem, &QAction::triggered, this, &TForm1::FilePrint);
     connect(FileExitItem, &QAction::triggered, this, &TForm1::FileExit);
+
+    // F10 opens the menu, as desktop programs do; like Alt+F it leaves the
+    // field with the focus untouched.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this, [this] { MainMenu->setActiveAction(FileMenu->menuAction()); });
 }
 
 void TForm1::FormCreate()
@@ -172,6 +178,7 @@ void TForm1::FormCreate()
         for (const LegRow& row : legs_)
             row.interval->SetText("00:00");
         TimePicker->SetText("00:00");
+        plan_.DepartureTimeText = TimePicker->Text();
 
         const QDate today = QDate::currentDate();
         const std::string todayText =
@@ -204,14 +211,44 @@ void TForm1::showEvent(QShowEvent* event)
     }
 }
 
-void TForm1::FitResults(const LegRow& row)
+void TForm1::ResultsChanged(const LegRow& row)
 {
     // Result labels grow with their text (DMS.sss is the widest), from the
-    // position and at least the size the form gives them.
-    for (QLabel* label : {row.lat, row.lon, row.date, row.time})
+    // position and at least the size the form gives them. A screen reader
+    // reads a label's name ("Leg 3 end latitude") and then its text.
+    for (QLabel* label : {row.lat, row.lon, row.date, row.time}) {
         label->resize(std::max({label->width(), label->sizeHint().width(),
                                 label->fontMetrics().horizontalAdvance(label->text())}),
                       label->height());
+        label->setAccessibleDescription(label->text());
+    }
+}
+
+void TForm1::NameForScreenReaders()
+{
+    const std::pair<QWidget*, const char*> start[] = {
+        {lat_edit, "Start latitude"},     {NorS, "Start latitude hemisphere"},
+        {lon_edit, "Start longitude"},    {EorW, "Start longitude hemisphere"},
+        {DatePicker, "Date of departure"}, {TimePicker, "Time of departure"},
+        {ComboBox1, "Ellipsoid"},         {RadioGroup1, "Display"},
+        {messagePanel_, "Message"},
+    };
+    for (const auto& [widget, name] : start)
+        widget->setAccessibleName(QString::fromLatin1(name));
+    // A pull-down list is named by the label beside it where its name is
+    // its current item (Linux).
+    Label13->setBuddy(ComboBox1);
+    for (std::size_t i = 0; i < legs_.size(); ++i) {
+        const LegRow& row = legs_[i];
+        const QString leg = QStringLiteral("Leg %1 ").arg(i + 1);
+        const std::pair<QWidget*, const char*> fields[] = {
+            {row.course, "course"},        {row.speed, "speed"},           {row.interval, "interval"},
+            {row.lat, "end latitude"},     {row.lon, "end longitude"},     {row.date, "date of arrival"},
+            {row.time, "time of arrival"},
+        };
+        for (const auto& [widget, name] : fields)
+            widget->setAccessibleName(leg + QString::fromLatin1(name));
+    }
 }
 
 QString TForm1::StatusMessage() const
@@ -240,7 +277,7 @@ void TForm1::RecomputeVoyage()
         row.lon->setText(platform::ToQt(texts.Lon));
         row.date->setText(platform::ToQt(texts.Date));
         row.time->setText(platform::ToQt(texts.Time));
-        FitResults(row);
+        ResultsChanged(row);
     });
 }
 
@@ -256,7 +293,9 @@ void TForm1::FilePrint()
 
 void TForm1::PrintTo(QPrinter& printer)
 {
-    const PrintoutSettings settings{TimePicker->Text(), CurrentFormat(), dateSeparator_, timeSeparator_};
+    // The departure time the figures were computed from, not a time typed
+    // since and not yet taken.
+    const PrintoutSettings settings{plan_.DepartureTimeText, CurrentFormat(), dateSeparator_, timeSeparator_};
     platform::PrintOnePage(printer, QString(),
                            [&](platform::PrintCanvas& canvas) { PrintVoyage(canvas, plan_, settings); });
 }

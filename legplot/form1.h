@@ -107,7 +107,9 @@ private:
     };
 
     void ApplyLook();
-    static void FitResults(const LegRow& row);
+    void ApplyTextColours();
+    static void ResultsChanged(const LegRow& row);
+    void NameForScreenReaders();
     void WireEvents();
     void SetStatusMessage(const std::string& message);
     geo::AngleFormat CurrentFormat() const;

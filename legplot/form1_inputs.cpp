@@ -3,6 +3,7 @@
 
 #include "geo/angle_text.h"
 #include "platform/error_report.h"
+#include "platform/focus_exit.h"
 #include "platform/number_settings.h"
 
 #include <cmath>
@@ -55,7 +56,7 @@ void TForm1::StartPositionExit(bool isLongitude)
     field->SetText(geo::BlanksToZeros(text));
     SetStatusMessage(message);
     if (!message.empty()) {
-        field->setFocus(Qt::OtherFocusReason);
+        platform::TakeFocusBack(*field);
         return;
     }
     RecomputeVoyage();
@@ -104,7 +105,7 @@ void TForm1::HemisphereExit(bool isLongitude)
     const std::string negative = isLongitude ? "W" : "S";
     const std::string text = Upper(letter->Text());
     if (text != positive && text != negative) {
-        letter->setFocus(Qt::OtherFocusReason);
+        platform::TakeFocusBack(*letter);
         return;
     }
     stored = WithHemisphere(stored, text == negative);
@@ -171,7 +172,7 @@ void TForm1::CourseExit(int leg)
     if (course <= LargestCourse) {
         SetStatusMessage("");
     } else {
-        field->setFocus(Qt::OtherFocusReason);
+        platform::TakeFocusBack(*field);
         SetStatusMessage(CourseMessage);
     }
     RecomputeVoyage();
@@ -188,9 +189,10 @@ void TForm1::RadioGroup1Click()
             lat_edit->SetEditMask(geo::AngleLayout(format, false));
             lon_edit->SetEditMask(geo::AngleLayout(format, true));
         }
-        // The text beyond the mask (the hemisphere letter) falls away.
-        lat_edit->SetText(geo::FormatAngle(CurrentFormat(), false, plan_.StartLat));
-        lon_edit->SetText(geo::FormatAngle(CurrentFormat(), true, plan_.StartLon));
+        // Never a text the field's own exit would refuse (a carry up to 90
+        // or 180 degrees).
+        lat_edit->SetText(geo::EntryText(CurrentFormat(), false, plan_.StartLat));
+        lon_edit->SetText(geo::EntryText(CurrentFormat(), true, plan_.StartLon));
         RecomputeVoyage();
     });
 }

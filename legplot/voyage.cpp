@@ -48,6 +48,7 @@ void SailVoyage(VoyagePlan& plan, const VoyageInputs& in, const std::function<vo
         throw geo::RangeError();
     plan.Departure.Seconds =
         ((t.Hours % HoursPerDay) * SecondsPerHour + t.Minutes * 60 + t.Seconds) % SecondsPerDay;
+    plan.DepartureTimeText = in.TimeText;
 
     plan.CurrentEllipsoid = geo::EllipsoidAt(in.EllipsoidIndex);
     ClockStamp clock = plan.Departure;

@@ -39,6 +39,7 @@ struct VoyagePlan {
     geo::Ellipsoid CurrentEllipsoid{};
     ClockStamp Departure{};
     std::string DepartureDateText;
+    std::string DepartureTimeText; // the departure time text the computation read
 };
 
 // What the computation reads from the window at every run.

@@ -22,7 +22,7 @@ namespace legplot {
 // What the page shows besides the plan, read from the window at the moment
 // of printing.
 struct PrintoutSettings {
-    std::string DepartureTime; // the departure time field's text
+    std::string DepartureTime; // as the last computation read it
     geo::AngleFormat Format;   // the display format now selected
     char DateSeparator = '/';
     char TimeSeparator = ':';

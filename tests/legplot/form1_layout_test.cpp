@@ -1,7 +1,6 @@
 #include "form1_test_support.h"
 
 #include <QComboBox>
-#include <QDateEdit>
 #include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>
@@ -169,6 +168,56 @@ TEST(Form1Layout, TabOrderRunsThroughStartPanelDisplayAndLegs)
     }
     EXPECT_TRUE(w.errors.messages.isEmpty());
     EXPECT_EQ(w->StatusMessage(), QString());
+}
+
+TEST(Form1Layout, ScreenReadersFindEveryFieldAndResultByName)
+{
+    Window w;
+    w.TypeAndLeave(w->MaskEdit18, "10.0");
+    w.TypeAndLeave(w->Maskedit13, "0100");
+    const std::map<const QObject*, QString> names = testsupport::AccessibleNames(w.form.get());
+    const auto expect = [&](const char* name, const QWidget* widget) {
+        const auto found = names.find(widget);
+        ASSERT_NE(found, names.end()) << name;
+        EXPECT_EQ(found->second, QString::fromLatin1(name));
+    };
+    expect("Start latitude", w->lat_edit);
+    expect("Start latitude hemisphere", w->NorS);
+    expect("Start longitude", w->lon_edit);
+    expect("Start longitude hemisphere", w->EorW);
+    expect("Date of departure", w->DatePicker);
+    expect("Time of departure", w->TimePicker);
+    // The list's name is its item; its label names it.
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(w->ComboBox1);
+    const auto labels = list->relations(QAccessible::Label);
+    ASSERT_EQ(labels.size(), 1);
+    EXPECT_EQ(labels[0].first->text(QAccessible::Name), QStringLiteral("Ellipsoid"));
+    expect("Leg 1 course", w->MaskEdit21);
+    expect("Leg 3 speed", w->MaskEdit18);
+    expect("Leg 5 interval", w->maskedit15);
+    expect("Leg 3 end latitude", w->Label9);
+    expect("Leg 3 end longitude", w->Label15);
+    expect("Leg 4 date of arrival", w->Label27);
+    expect("Leg 2 time of arrival", w->Label30);
+    // After the name, a reader hears the figure itself.
+    QAccessibleInterface* leg3 = QAccessible::queryAccessibleInterface(w->Label9);
+    EXPECT_EQ(leg3->text(QAccessible::Description), w->Label9->text());
+    EXPECT_NE(w->Label9->text(), Q("00*00'00 N"));
+}
+
+TEST(Form1Layout, TextsStayReadableUnderADarkDesktopScheme)
+{
+    const QPalette light = QApplication::palette();
+    Window w;
+    {
+        testsupport::DarkDesktop dark; // switched while the window is open
+        testsupport::ExpectReadable(*w.form);
+        EXPECT_EQ(w->Label47->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+    }
+    // A light scheme keeps its own surfaces under the fixed colours.
+    EXPECT_EQ(w->palette().color(QPalette::Window), light.color(QPalette::Window));
+    EXPECT_EQ(w->Label7->palette().color(QPalette::WindowText), QColor(Qt::black));
+    testsupport::ExpectReadable(*w.form);
 }
 
 TEST(Locale, DecimalSeparatorIsAPointWhileTheWindowLives)

@@ -7,7 +7,6 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QDateEdit>
 #include <gtest/gtest.h>
 
 #include <cmath>
