@@ -2,6 +2,7 @@
 
 #include "launcher/resources.h"
 #include "launcher/jpeg_picture.h"
+#include "platform/surface_colours.h"
 
 #include <QFile>
 #include <QPixmap>
@@ -14,6 +15,8 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
     setupUi(this);
     setFixedSize(298, 213);
     setWindowFlags(windowFlags() & ~(Qt::WindowMinMaxButtonsHint | Qt::WindowContextHelpButtonHint));
+
+    platform::KeepReadableSurfaces(*this);
 
     // The panel has the window colour; the labels stay out of the focus.
     Panel1->setBackgroundRole(QPalette::Base);

@@ -6,9 +6,11 @@
 #include "platform/error_report.h"
 #include "platform/modal.h"
 #include "platform/shell_open.h"
+#include "platform/surface_colours.h"
 #include "platform/tick_count.h"
 
 #include <QBitmap>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QScreen>
@@ -20,8 +22,6 @@
 
 namespace launcher {
 namespace {
-
-const QColor Navy(0, 0, 128);
 
 // Opens a module or the manual through the shell; the result is not
 // looked at, and nothing is reported.
@@ -52,21 +52,13 @@ void TMainForm::ApplyLook()
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setWindowTitle(QString());
 
-    for (QLabel* heading : {Label1, Label2, Label3, Label4, Label5}) {
-        QPalette p = heading->palette();
-        p.setColor(QPalette::WindowText, Navy);
-        heading->setPalette(p);
-    }
+    platform::KeepReadableSurfaces(*this, [this] { ApplyTextColours(); });
     for (QLabel* label : findChildren<QLabel*>())
         if (label->property("autoSize").toBool())
             label->adjustSize();
     // The strip's title keeps its place at the left and grows to its text.
     Label1->resize(std::max(Label1->width(), Label1->sizeHint().width()), Label1->height());
 
-    // The memo reads like the window behind it.
-    QPalette memo = Memo2->palette();
-    memo.setColor(QPalette::Base, memo.color(QPalette::Window));
-    Memo2->setPalette(memo);
 
     // Shown transparent in the colour of its bottom-left pixel.
     QPixmap picture(QStringLiteral(":/launcher/image1.bmp"));
@@ -75,6 +67,16 @@ void TMainForm::ApplyLook()
         picture.setMask(picture.createMaskFromColor(clear, Qt::MaskInColor));
         Image1->setPixmap(picture);
     }
+}
+
+void TMainForm::ApplyTextColours()
+{
+    for (QLabel* heading : {Label1, Label2, Label3, Label4, Label5})
+        platform::SetTextColour(*heading, platform::Navy);
+    // The memo reads like the window behind it.
+    QPalette memo = Memo2->palette();
+    memo.setColor(QPalette::Base, palette().color(QPalette::Window));
+    Memo2->setPalette(memo);
 }
 
 void TMainForm::WireEvents()
@@ -102,9 +104,11 @@ void TMainForm::WireEvents()
     };
     for (const ButtonEvents& b : buttons) {
         connect(b.button, &QPushButton::clicked, this, b.click);
+        // A screen reader says the caption without its access-key mark.
+        b.button->setAccessibleName(b.button->text().remove(QLatin1Char('&')));
+        b.button->installEventFilter(this); // Return and Enter
         if (b.move) {
             b.button->setMouseTracking(true);
-            b.button->installEventFilter(this);
             hoverHandlers_[b.button] = b.move;
         }
     }
@@ -151,6 +155,15 @@ void TMainForm::mouseMoveEvent(QMouseEvent* event)
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 {
+    // Return and the keypad's Enter press the focused button, as Space does.
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        auto* button = qobject_cast<QPushButton*>(watched);
+        if (button && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+            button->click();
+            return true;
+        }
+    }
     if (event->type() == QEvent::MouseMove) {
         if (const auto found = hoverHandlers_.find(watched); found != hoverHandlers_.end()) {
             (this->*found->second)();

@@ -70,6 +70,7 @@ private:
     using Handler = void (TMainForm::*)();
 
     void ApplyLook();
+    void ApplyTextColours();
     void WireEvents();
     void Hover(const char* text);
 

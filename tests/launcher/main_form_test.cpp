@@ -117,6 +117,40 @@ TEST(LauncherWindow, HoverLineKeepsTheLastPlaceItWasSetBy)
     EXPECT_EQ(form.Label7->text(), QStringLiteral("Calculation or Replay of astronomical Position Fix."));
 }
 
+TEST(LauncherWindow, ScreenReadersReadTheButtonsWithoutTheirMarks)
+{
+    launcher::TMainForm form(FastTicks());
+    const std::map<const QObject*, QString> names = testsupport::AccessibleNames(&form);
+    for (const Button& b : Buttons) {
+        const QWidget* button = form.findChild<QPushButton*>(QString::fromLatin1(b.name));
+        ASSERT_EQ(names.count(button), 1u) << b.name;
+        EXPECT_EQ(names.at(button), QString::fromLatin1(b.caption).remove(QLatin1Char('&'))) << b.name;
+    }
+    EXPECT_EQ(names.at(form.Button11), QStringLiteral("Dead Reckoning"));
+    EXPECT_EQ(names.at(form.Button4), QStringLiteral("Manual"));
+    EXPECT_EQ(names.at(form.Button13), QStringLiteral("About"));
+}
+
+TEST(LauncherWindow, TextsStayReadableUnderADarkDesktopScheme)
+{
+    const QPalette light = QApplication::palette();
+    launcher::TMainForm form(FastTicks());
+    launcher::TAboutBox box(&form);
+    testsupport::ShowActive(form);
+    box.show();
+    {
+        testsupport::DarkDesktop dark;
+        MoveOver(form.Button11, &form); // the hover line shows
+        testsupport::ExpectReadable(form);
+        testsupport::ExpectReadable(box);
+        EXPECT_EQ(form.Label2->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+    }
+    EXPECT_EQ(form.palette().color(QPalette::Window), light.color(QPalette::Window));
+    EXPECT_EQ(form.Memo2->palette().color(QPalette::Base), light.color(QPalette::Window));
+    testsupport::ExpectReadable(form);
+    box.hide();
+}
+
 TEST(LauncherWindow, AboutShowsTheBoxModallyEachTime)
 {
     launcher::TMainForm form(FastTicks());

@@ -131,6 +131,21 @@ TEST_F(ModulesInTheWorkingDirectory, ManualGoesToTheDesktopWithSTR)
                                  QStringLiteral("|STR"));
 }
 
+TEST_F(ModulesInTheWorkingDirectory, ReturnAndKeypadEnterPressTheFocusedButton)
+{
+    launcher::TMainForm form(FastTicks());
+    testsupport::ShowActive(form);
+    QApplication::processEvents();
+    ASSERT_TRUE(form.Button7->hasFocus());
+    QTest::keyClick(form.Button7, Qt::Key_Return);
+    EXPECT_EQ(Runs(QStringLiteral("solara"), 1).size(), 1);
+    for (int i = 0; i < 4; ++i) // on to "Dead Reckoning"
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), form.Button11);
+    QTest::keyClick(form.Button11, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(Runs(QStringLiteral("legplot"), 1), QStringList{QStringLiteral("0")});
+}
+
 TEST_F(ModulesInTheWorkingDirectory, OnlyBareNamesAreOpened)
 {
     platform::ShellOpen(QStringLiteral("../legplot"), std::nullopt);
