@@ -19,7 +19,11 @@ constexpr int TwoDigitYearEpoch = 2000; // "yy" 26 is 2026
 // The pull-down calendar: a popup that Escape, F4 and Alt+Up close.
 class CalendarPopup : public QCalendarWidget {
 public:
-    explicit CalendarPopup(QWidget* owner) : QCalendarWidget(owner) { setWindowFlags(Qt::Popup); }
+    explicit CalendarPopup(QWidget* owner) : QCalendarWidget(owner)
+    {
+        setWindowFlags(Qt::Popup);
+        setAttribute(Qt::WA_WindowPropagation); // the colours of the window it drops from
+    }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override
