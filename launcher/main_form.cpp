@@ -59,7 +59,6 @@ void TMainForm::ApplyLook()
     // The strip's title keeps its place at the left and grows to its text.
     Label1->resize(std::max(Label1->width(), Label1->sizeHint().width()), Label1->height());
 
-
     // Shown transparent in the colour of its bottom-left pixel.
     QPixmap picture(QStringLiteral(":/launcher/image1.bmp"));
     if (!picture.isNull()) {

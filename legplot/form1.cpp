@@ -231,10 +231,10 @@ void TForm1::NameForScreenReaders()
         {lon_edit, "Start longitude"},    {EorW, "Start longitude hemisphere"},
         {DatePicker, "Date of departure"}, {TimePicker, "Time of departure"},
         {ComboBox1, "Ellipsoid"},         {RadioGroup1, "Display"},
-        {messagePanel_, "Message"},
     };
     for (const auto& [widget, name] : start)
         widget->setAccessibleName(QString::fromLatin1(name));
+    // The status message has no name of its own: a reader reads its text.
     // A pull-down list is named by the label beside it where its name is
     // its current item (Linux).
     Label13->setBuddy(ComboBox1);

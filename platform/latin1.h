@@ -2,6 +2,8 @@
 // Qt's strings.
 #pragma once
 
+#include <QApplication>
+#include <QClipboard>
 #include <QString>
 
 #include <string>
@@ -18,6 +20,16 @@ inline std::string FromQt(const QString& text)
 {
     const QByteArray bytes = text.toLatin1();
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+// The clipboard's text as a field takes it when pasted: 8-bit, without the
+// line break a copied line brings along.
+inline std::string PastedText()
+{
+    QString pasted = QApplication::clipboard()->text();
+    while (pasted.endsWith(QLatin1Char('\n')) || pasted.endsWith(QLatin1Char('\r')))
+        pasted.chop(1);
+    return FromQt(pasted);
 }
 
 } // namespace platform

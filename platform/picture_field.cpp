@@ -3,7 +3,6 @@
 #include "platform/latin1.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QProxyStyle>
@@ -157,10 +156,7 @@ void PictureField::keyPressEvent(QKeyEvent* event)
         return;
     }
     if (event->matches(QKeySequence::Paste)) {
-        QString pasted = QApplication::clipboard()->text();
-        while (pasted.endsWith(QLatin1Char('\n')) || pasted.endsWith(QLatin1Char('\r')))
-            pasted.chop(1); // a copied line brings its line break along
-        TypeText(FromQt(pasted));
+        TypeText(PastedText());
         return;
     }
     if (event->matches(QKeySequence::Cut) || event->matches(QKeySequence::Undo) ||

@@ -176,29 +176,25 @@ TEST(Form1Layout, ScreenReadersFindEveryFieldAndResultByName)
     w.TypeAndLeave(w->MaskEdit18, "10.0");
     w.TypeAndLeave(w->Maskedit13, "0100");
     const std::map<const QObject*, QString> names = testsupport::AccessibleNames(w.form.get());
-    const auto expect = [&](const char* name, const QWidget* widget) {
+    const std::pair<const char*, const QWidget*> named[] = {
+        {"Start latitude", w->lat_edit},         {"Start latitude hemisphere", w->NorS},
+        {"Start longitude", w->lon_edit},        {"Start longitude hemisphere", w->EorW},
+        {"Date of departure", w->DatePicker},    {"Time of departure", w->TimePicker},
+        {"Leg 1 course", w->MaskEdit21},         {"Leg 3 speed", w->MaskEdit18},
+        {"Leg 5 interval", w->maskedit15},       {"Leg 3 end latitude", w->Label9},
+        {"Leg 3 end longitude", w->Label15},     {"Leg 4 date of arrival", w->Label27},
+        {"Leg 2 time of arrival", w->Label30},
+    };
+    for (const auto& [name, widget] : named) {
         const auto found = names.find(widget);
         ASSERT_NE(found, names.end()) << name;
         EXPECT_EQ(found->second, QString::fromLatin1(name));
-    };
-    expect("Start latitude", w->lat_edit);
-    expect("Start latitude hemisphere", w->NorS);
-    expect("Start longitude", w->lon_edit);
-    expect("Start longitude hemisphere", w->EorW);
-    expect("Date of departure", w->DatePicker);
-    expect("Time of departure", w->TimePicker);
+    }
     // The list's name is its item; its label names it.
     QAccessibleInterface* list = QAccessible::queryAccessibleInterface(w->ComboBox1);
     const auto labels = list->relations(QAccessible::Label);
     ASSERT_EQ(labels.size(), 1);
     EXPECT_EQ(labels[0].first->text(QAccessible::Name), QStringLiteral("Ellipsoid"));
-    expect("Leg 1 course", w->MaskEdit21);
-    expect("Leg 3 speed", w->MaskEdit18);
-    expect("Leg 5 interval", w->maskedit15);
-    expect("Leg 3 end latitude", w->Label9);
-    expect("Leg 3 end longitude", w->Label15);
-    expect("Leg 4 date of arrival", w->Label27);
-    expect("Leg 2 time of arrival", w->Label30);
     // After the name, a reader hears the figure itself.
     QAccessibleInterface* leg3 = QAccessible::queryAccessibleInterface(w->Label9);
     EXPECT_EQ(leg3->text(QAccessible::Description), w->Label9->text());
