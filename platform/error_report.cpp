@@ -54,6 +54,8 @@ void Guard(const std::function<void()>& handler)
     try {
         const Inside inside;
         handler();
+    } catch (const TextError& e) {
+        ReportError(QString::fromUtf8(e.what()));
     } catch (const std::exception& e) {
         ReportError(QString::fromLatin1(e.what()));
     }

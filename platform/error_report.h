@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <functional>
+#include <stdexcept>
 
 namespace platform {
 
@@ -18,8 +19,16 @@ void ReportError(const QString& message);
 using ErrorReporter = std::function<void(const QString& message)>;
 ErrorReporter SetErrorReporter(ErrorReporter reporter);
 
+// An error whose text is UTF-8 rather than 8-bit, for texts that name
+// files or printers.
+class TextError : public std::runtime_error {
+public:
+    explicit TextError(const QString& message) : std::runtime_error(message.toStdString()) {}
+};
+
 // Runs one event handler: an exception that escapes it is reported by
-// ReportError with its what() as the message, read as 8-bit text. Inside
+// ReportError with its what() as the message, read as 8-bit text (UTF-8
+// for a TextError). Inside
 // another guarded handler it only runs the handler, so that an error ends
 // every handler it passes through and is reported once.
 void Guard(const std::function<void()>& handler);

@@ -2,10 +2,11 @@
 // printer that is either handed over whole or discarded.
 #pragma once
 
+#include "platform/error_report.h"
+
 #include <QString>
 
 #include <functional>
-#include <stdexcept>
 #include <string>
 
 class QPrinter;
@@ -35,15 +36,21 @@ using PrintDialog = std::function<bool(QPrinter& printer, QWidget* parent)>;
 PrintDialog SetPrintDialog(PrintDialog dialog);
 
 // Prints one page on `printer`: starts a document named `documentName`,
-// lets `draw` write the page, and ends the document. A printer that cannot
-// start a document throws PrintError; anything that fails while the page
-// is drawn or the document ended aborts the document (a PDF file is not
-// left behind) and the error goes on unchanged.
+// lets `draw` write the page, and ends the document. Success says nothing.
+//
+// A page for a PDF file is made in memory and written to the file only
+// whole: a file that cannot be written (a missing folder, a full disk, no
+// permission) throws PrintError naming the file and the system's reason,
+// and leaves no empty or partial file (a file that was there stays as it
+// was). A printer that cannot start or finish the document, or whose queue
+// refuses the job (CUPS: rejecting, scheduler gone, queue deleted), throws
+// PrintError naming the printer and the reason. An error thrown by `draw`
+// aborts the document and goes on unchanged.
 void PrintOnePage(QPrinter& printer, const QString& documentName, const std::function<void(PrintCanvas&)>& draw);
 
-class PrintError : public std::runtime_error {
+class PrintError : public TextError {
 public:
-    using std::runtime_error::runtime_error;
+    using TextError::TextError;
 };
 
 } // namespace platform

@@ -15,6 +15,13 @@
 
 #include <functional>
 #include <map>
+#include <ostream>
+
+// Failures show Qt strings as text.
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
 
 namespace testsupport {
 

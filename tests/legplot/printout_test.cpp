@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <vector>
 
 namespace {
@@ -185,10 +186,85 @@ TEST(Printout, CancelledDialogPrintsNothingAndAFailedStartIsReported)
     w->FilePrintItem->trigger();
     EXPECT_EQ(dialogs, 2);
     ASSERT_EQ(w.errors.messages.size(), 1);
-    EXPECT_EQ(w.errors.messages[0], QStringLiteral("The printer could not start the document"));
+    EXPECT_EQ(w.errors.messages[0],
+              QStringLiteral("The voyage could not be printed to %1: No such file or directory").arg(unreachable));
     EXPECT_EQ(w->Plan().DepartureDateText, before.DepartureDateText);
     EXPECT_TRUE(w->isVisible());
     platform::SetPrintDialog({});
 }
 
+// One text of the page: its place in units of u and v, its font, and its
+// text in DM.dd, DMS and DMS.sss ('*' for the degree sign).
+struct Cell {
+    int u, v, points;
+    bool bold;
+    std::array<const char*, 3> text;
+};
+
+constexpr std::array<const char*, 3> Same(const char* text)
+{
+    return {text, text, text};
+}
+
+// A voyage from 50°30'45 N 004°15'27 W (DM.dd) with legs 1 and 3 sailed and
+// leg 2 empty, so that leg 3 starts from 0°, 0°: every text of the page.
+const Cell Page[] = {
+    {1, 0, 10, true, Same("Dead Reckoning : 06/12/2026   Time : 08:30")},
+    {1, 2, 10, true, Same("Starting At :")},
+    {1, 3, 8, false, Same("Latitude : ")},
+    {3, 3, 8, false, {"50*30'45 N", "50*30'27\" N", "50*30'27\"000 N"}},
+    {1, 4, 8, false, Same("Longitude : ")},
+    {3, 4, 8, false, {"004*15'27 W", "004*15'16\" W", "004*15'16\"200 W"}},
+    {1, 6, 10, true, Same("Course")},
+    {2, 6, 10, true, Same("Speed")},
+    {3, 6, 10, true, Same("Interval")},
+    {4, 6, 10, true, Same("Latitude")},
+    {5, 6, 10, true, Same("Longitude")},
+    {6, 6, 10, true, Same("Date of Arr.")},
+    {7, 6, 10, true, Same("Time of Arr.")},
+    {1, 8, 8, false, Same("45.0")},
+    {2, 8, 8, false, Same("12.0")},
+    {3, 8, 8, false, Same("06:00")},
+    {4, 8, 8, false, {"51*21'31 N", "51*21'18\" N", "51*21'18\"482 N"}},
+    {5, 8, 8, false, {"002*54'79 W", "002*54'47\" W", "002*54'47\"212 W"}},
+    {6, 8, 8, false, Same("06/12/2026")},
+    {7, 8, 8, false, Same("14:30")},
+    {1, 10, 8, false, Same("200.1")},
+    {2, 10, 8, false, Same("8.5")},
+    {3, 10, 8, false, Same("04:30")},
+    {4, 10, 8, false, {"00*36'10 S", "00*36'06\" S", "00*36'06\"000 S"}},
+    {5, 10, 8, false, {"000*13'12 W", "000*13'07\" W", "000*13'07\"370 W"}},
+    {6, 10, 8, false, Same("06/12/2026")},
+    {7, 10, 8, false, Same("19:00")},
+};
+
+TEST(PrintedPage, EveryTextInItsPlaceAndFontInEachFormat)
+{
+    Window w;
+    w->DatePicker->setDate(QDate(2026, 12, 6));
+    w.TypeAndLeave(w->TimePicker, "0830");
+    w.TypeAndLeave(w->lat_edit, "50*30'45");
+    QTest::mouseClick(w->EorW, Qt::LeftButton); // W
+    w.TypeAndLeave(w->lon_edit, "004*15'27");
+    FillLeg(w, w->MaskEdit21, "045.0", w->MaskEdit16, "12.0", w->Maskedit11, "0600");
+    FillLeg(w, w->MaskEdit23, "200.1", w->MaskEdit18, "08.5", w->Maskedit13, "0430");
+    ASSERT_EQ(platform::LocaleDateSeparator(), '/');
+    for (int format = 0; format < 3; ++format) {
+        QTest::mouseClick(w->RadioGroup1->Item(format), Qt::LeftButton);
+        const RecordingCanvas page = PrintOf(w);
+        ASSERT_EQ(page.texts.size(), std::size(Page)) << "format " << format;
+        for (std::size_t i = 0; i < std::size(Page); ++i) {
+            const Cell& cell = Page[i];
+            const testsupport::PrintedText& printed = page.texts[i];
+            EXPECT_EQ(printed.text, T(cell.text[static_cast<std::size_t>(format)])) << "format " << format;
+            EXPECT_EQ(printed.x, cell.u * U) << printed.text;
+            EXPECT_EQ(printed.y, cell.v * V) << printed.text;
+            EXPECT_EQ(printed.points, cell.points) << printed.text;
+            EXPECT_EQ(printed.bold, cell.bold) << printed.text;
+            EXPECT_EQ(printed.family, "Arial") << printed.text;
+        }
+    }
+}
+
 } // namespace
+

@@ -1,6 +1,12 @@
 #include "platform/printing.h"
 
+#include "../full_folder.h"
+#include "../private_cups.h"
+#include "../qt_test_support.h"
+
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -52,18 +58,91 @@ TEST(PrintOnePage, FailureWhileDrawingDiscardsTheDocumentAndPassesTheErrorOn)
     EXPECT_FALSE(QFile::exists(p.file));
 }
 
-TEST(PrintOnePage, APrinterThatCannotStartIsAnError)
+TEST(PrintOnePage, AFileThatCannotBeStartedIsAnErrorNamingIt)
 {
     PdfPrinter p;
-    p.printer.setOutputFileName(p.dir.filePath(QStringLiteral("no/such/folder/page.pdf")));
+    const QString file = p.dir.filePath(QStringLiteral("no/such/folder/page.pdf"));
+    p.printer.setOutputFileName(file);
     bool drawn = false;
     try {
         platform::PrintOnePage(p.printer, QString(), [&](platform::PrintCanvas&) { drawn = true; });
         FAIL() << "no error";
     } catch (const platform::PrintError& e) {
-        EXPECT_STREQ(e.what(), "The printer could not start the document");
+        EXPECT_EQ(QString::fromUtf8(e.what()),
+                  QStringLiteral("The voyage could not be printed to %1: No such file or directory").arg(file));
     }
     EXPECT_FALSE(drawn);
+}
+
+TEST(PrintOnePage, AFullDiskIsReportedAndLeavesTheFileAsItWas)
+{
+    testsupport::FullFolder full;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(full.File());
+    QString error;
+    full.WhileFull([&] {
+        try {
+            platform::PrintOnePage(printer, QString(), [](platform::PrintCanvas& canvas) {
+                canvas.SetFont("Arial", 10, true);
+                canvas.TextOut(0, 0, "Dead Reckoning : ");
+            });
+        } catch (const platform::PrintError& e) {
+            error = QString::fromUtf8(e.what());
+        }
+    });
+    EXPECT_EQ(error, QStringLiteral("The voyage could not be printed to %1: %2").arg(full.File(), full.Reason()));
+    QFile file(full.File());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("an earlier voyage")); // neither emptied nor cut short
+    EXPECT_EQ(QDir(QFileInfo(full.File()).path()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral("voyage")),
+              QStringList{QStringLiteral("voyage.pdf")}); // no temporary file left either
+}
+
+// Prints one small page on `printer`; the error text, or none.
+QString PrintedOn(QPrinter& printer)
+{
+    try {
+        platform::PrintOnePage(printer, QString(), [](platform::PrintCanvas& canvas) {
+            canvas.SetFont("Arial", 10, false);
+            canvas.TextOut(0, 0, "Starting At :");
+        });
+    } catch (const platform::PrintError& e) {
+        return QString::fromUtf8(e.what());
+    }
+    return {};
+}
+
+TEST(PrintOnePage, QueuesThatRefuseTheJobAreReported)
+{
+    testsupport::PrivateCups cups;
+    ASSERT_TRUE(cups.Ready()) << cups.Log().toStdString();
+    const QString queue = QString::fromLatin1(testsupport::PrivateCups::Queue);
+    const QString failed = QStringLiteral("The voyage could not be printed on %1: ").arg(queue);
+    {
+        QPrinter printer;
+        printer.setPrinterName(queue);
+        ASSERT_EQ(printer.printerName(), queue);
+        EXPECT_EQ(PrintedOn(printer), QString()); // accepted: nothing to say
+
+        ASSERT_TRUE(cups.Admin(QStringLiteral("cupsreject"), {queue}));
+        EXPECT_EQ(PrintedOn(printer),
+                  failed + QStringLiteral("Destination \"%1\" is not accepting jobs.").arg(queue));
+
+        // Deleted while the dialog was open.
+        ASSERT_TRUE(cups.Admin(QStringLiteral("lpadmin"), {QStringLiteral("-x"), queue}));
+        EXPECT_TRUE(PrintedOn(printer).startsWith(failed)) << PrintedOn(printer).toStdString();
+    }
+    // The scheduler stopped while the dialog was open.
+    ASSERT_TRUE(cups.Admin(QStringLiteral("lpadmin"),
+                           {QStringLiteral("-p"), queue, QStringLiteral("-E"), QStringLiteral("-v"),
+                            QStringLiteral("cups-pdf:/"), QStringLiteral("-P"),
+                            QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd")}));
+    QPrinter printer;
+    printer.setPrinterName(queue);
+    cups.Stop();
+    const QString stopped = PrintedOn(printer);
+    EXPECT_TRUE(stopped.startsWith(failed)) << stopped.toStdString();
 }
 
 } // namespace
