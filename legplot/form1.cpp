@@ -1,6 +1,7 @@
 #include "legplot/form1.h"
 
 #include "geo/angle_text.h"
+#include "geo/errors.h"
 #include "legplot/voyage_printout.h"
 #include "platform/error_report.h"
 #include "platform/latin1.h"
@@ -19,6 +20,8 @@
 #include <QStatusBar>
 
 #include <algorithm>
+#include <limits>
+#include <string>
 
 namespace legplot {
 namespace {
@@ -26,6 +29,7 @@ namespace {
 constexpr int ClientWidth = 771;
 constexpr int ClientHeight = 501;
 constexpr int MessageCaptionWidth = 65;
+constexpr double NoFigure = std::numeric_limits<double>::quiet_NaN(); // shows as dashes
 
 // Runs a handler of the window inside the standard error report.
 template <class Body>
@@ -271,14 +275,46 @@ void TForm1::RecomputeVoyage()
     const QDate departure = DatePicker->date();
     VoyageInputs in{departure.year(), departure.month(), departure.day(), TimePicker->Text(),
                     ComboBox1->currentIndex(), CurrentFormat(), dateSeparator_, timeSeparator_};
-    SailVoyage(plan_, in, [this](int leg, const LegTexts& texts) {
+    const auto show = [this](int leg, const LegTexts& texts) {
         const LegRow& row = legs_[static_cast<std::size_t>(leg - 1)];
         row.lat->setText(platform::ToQt(texts.Lat));
         row.lon->setText(platform::ToQt(texts.Lon));
         row.date->setText(platform::ToQt(texts.Date));
         row.time->setText(platform::ToQt(texts.Time));
         ResultsChanged(row);
-    });
+    };
+    try {
+        SailVoyage(plan_, in, show);
+    } catch (const geo::InvalidOperation&) {
+        ShowUncomputedLegs();
+        const auto firstUncomputed = std::find_if(plan_.Legs.begin(), plan_.Legs.end(),
+                                                  [](const Leg& leg) { return !leg.Computed; });
+        poleMessage_ = "Leg " + std::to_string(firstUncomputed - plan_.Legs.begin() + 1) + " passes a pole";
+        SetStatusMessage(poleMessage_);
+        throw; // and the standard error report says so
+    } catch (...) {
+        ShowUncomputedLegs();
+        throw;
+    }
+    // A pole passed by an earlier run is behind us.
+    if (!poleMessage_.empty() && StatusMessage() == platform::ToQt(poleMessage_))
+        SetStatusMessage("");
+    poleMessage_.clear();
+}
+
+void TForm1::ShowUncomputedLegs()
+{
+    // No figures: the position layout with dashes, no date, no time.
+    for (std::size_t i = 0; i < legs_.size(); ++i) {
+        if (plan_.Legs[i].Computed)
+            continue;
+        const LegRow& row = legs_[i];
+        row.lat->setText(platform::ToQt(geo::FormatAngle(CurrentFormat(), false, NoFigure)));
+        row.lon->setText(platform::ToQt(geo::FormatAngle(CurrentFormat(), true, NoFigure)));
+        row.date->clear();
+        row.time->clear();
+        ResultsChanged(row);
+    }
 }
 
 void TForm1::FilePrint()

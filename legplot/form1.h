@@ -112,6 +112,7 @@ private:
     void NameForScreenReaders();
     void WireEvents();
     void SetStatusMessage(const std::string& message);
+    void ShowUncomputedLegs();
     geo::AngleFormat CurrentFormat() const;
 
     // The families of handlers; the described names are entry points.
@@ -125,6 +126,7 @@ private:
     VoyagePlan plan_;
     std::array<LegRow, LegCount> legs_{};
     QLabel* messagePanel_ = nullptr;
+    std::string poleMessage_; // shown by the last run that stopped at a pole
     char savedDecimalSeparator_ = '.';
     char dateSeparator_ = '/';
     char timeSeparator_ = ':';

@@ -122,7 +122,11 @@ void TForm1::TimePickerExit()
     platform::Guard([this] {
         TimePicker->SetText(geo::BlanksToZeros(TimePicker->Text()));
         const TimeParts t = SplitTimeText(TimePicker->Text());
-        plan_.Departure.Seconds = ((t.Hours % 24) * 3600 + t.Minutes * 60 + t.Seconds) % SecondsPerDay;
+        plan_.Departure.Seconds = TimeOfDay(t);
+        // A time beyond the clock shows as the time of day it is sailed
+        // from (25:00 as 01:00), so that field, figures and page agree.
+        if (t.Hours > 23 || t.Minutes > 59)
+            TimePicker->SetText(TimeText(plan_.Departure.Seconds));
         RecomputeVoyage();
     });
 }

@@ -18,4 +18,10 @@ struct TimeParts {
 // integer and RangeError for a negative part.
 TimeParts SplitTimeText(const std::string& text);
 
+// The time of day a departure time stands for, in seconds since midnight:
+// ((hours mod 24) x 3600 + minutes x 60 + seconds) mod 86400, so 25:00 is
+// 01:00 and 12:75 is 13:15. The parts are bytes: one above 255 throws
+// RangeError.
+std::int32_t TimeOfDay(const TimeParts& time);
+
 } // namespace legplot

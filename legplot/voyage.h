@@ -28,6 +28,7 @@ struct Leg {
     std::int32_t ArrivalTime = 0; // seconds since midnight
     DayNumber ArrivalDate = 0;
     std::string IntervalText;   // the interval as typed, for the printout
+    bool Computed = true;       // false: the last run stopped at or before this leg; no figures
 };
 
 // The one voyage the window shows. Legs[0] is leg 1; each leg starts where
@@ -67,9 +68,11 @@ struct LegTexts {
 //  - a departure time that is not "hh:mm" throws ConvertError (RangeError
 //    for a negative part) after the departure date is stored;
 //  - an ellipsoid index outside 0..24 throws RangeError;
-//  - a leg that passes a pole throws InvalidOperation at that leg: the legs
-//    before it are stored and shown, that leg and the later ones keep the
-//    results of the previous run.
+//  - a leg that passes a pole throws InvalidOperation at that leg (any
+//    other error of a leg ends the run the same way): the legs before it
+//    are stored and shown; that leg and the later ones keep the results of
+//    the previous run but are marked not Computed, so that nobody shows
+//    them as figures.
 void SailVoyage(VoyagePlan& plan, const VoyageInputs& in, const std::function<void(int leg, const LegTexts&)>& show);
 
 } // namespace legplot

@@ -2,6 +2,8 @@
 
 #include "platform/number_settings.h"
 
+#include <limits>
+
 namespace legplot {
 namespace {
 
@@ -10,6 +12,7 @@ constexpr int LargePoints = 10;
 constexpr int SmallPoints = 8;
 constexpr int Columns = 8; // u = W / 8
 constexpr int Lines = 40;  // v = H / 40
+constexpr double NoFigure = std::numeric_limits<double>::quiet_NaN(); // FormatAngle shows dashes
 
 } // namespace
 
@@ -38,17 +41,22 @@ void PrintVoyage(platform::PrintCanvas& canvas, const VoyagePlan& plan, const Pr
         const Leg& leg = plan.Legs[static_cast<std::size_t>(i - 1)];
         if (leg.Interval == 0)
             continue; // the row stays empty; the rows below keep their places
+        // A leg the last run could not sail has no figures: dashes for its
+        // position, nothing for its arrival, as on the screen.
+        const double lat = leg.Computed ? leg.EndLat : NoFigure;
+        const double lon = leg.Computed ? leg.EndLon : NoFigure;
         const std::string cells[] = {
             platform::FloatToFixed(leg.Course, 1),
             platform::FloatToFixed(leg.Speed, 1),
             leg.IntervalText,
-            geo::FormatAngle(settings.Format, false, leg.EndLat),
-            geo::FormatAngle(settings.Format, true, leg.EndLon),
-            DateText(leg.ArrivalDate, settings.DateSeparator),
-            TimeText(leg.ArrivalTime, settings.TimeSeparator),
+            geo::FormatAngle(settings.Format, false, lat),
+            geo::FormatAngle(settings.Format, true, lon),
+            leg.Computed ? DateText(leg.ArrivalDate, settings.DateSeparator) : std::string(),
+            leg.Computed ? TimeText(leg.ArrivalTime, settings.TimeSeparator) : std::string(),
         };
         for (int c = 0; c < 7; ++c)
-            canvas.TextOut((c + 1) * u, (7 + i) * v, cells[c]);
+            if (!cells[c].empty())
+                canvas.TextOut((c + 1) * u, (7 + i) * v, cells[c]);
     }
 }
 

@@ -232,13 +232,28 @@ TEST(Form1Legs, PoleStopsAtTheLegAndIsReported)
     w.TypeAndLeave(w->Maskedit11, "0100");
     w.TypeAndLeave(w->MaskEdit18, "10.0");
     w.TypeAndLeave(w->Maskedit13, "0100");
-    const QString leg3 = w->Label9->text();
     w.TypeAndLeave(w->MaskEdit17, "99.9");
     w.TypeAndLeave(w->Maskedit12, "9999");
     ASSERT_FALSE(w.errors.messages.isEmpty());
     EXPECT_EQ(w.errors.messages.back(), QStringLiteral("Invalid floating point operation"));
-    EXPECT_EQ(w->Label9->text(), leg3); // later legs keep their results
+    EXPECT_EQ(w->StatusMessage(), QStringLiteral("Leg 2 passes a pole"));
+    // Leg 2 and the legs after it show no figures; leg 1 shows its own.
     EXPECT_NEAR(w.Leg(1).EndLat, 80 + 10 / 60.0, 0.01);
+    EXPECT_NE(w->Label7->text(), Q("--*--'--"));
+    for (QLabel* lat : {w->Label8, w->Label9, w->Label11})
+        EXPECT_EQ(lat->text(), Q("--*--'--"));
+    EXPECT_EQ(w->Label14->text(), Q("---*--'--"));
+    for (QLabel* arrival : {w->Label25, w->Label26, w->Label30, w->Label31})
+        EXPECT_TRUE(arrival->text().isEmpty());
+    EXPECT_FALSE(w.Leg(2).Computed);
+    EXPECT_FALSE(w.Leg(5).Computed);
+
+    // The next computation that gets through shows every figure again.
+    w.TypeAndLeave(w->Maskedit12, "0100");
+    EXPECT_NE(w->Label9->text(), Q("--*--'--"));
+    EXPECT_FALSE(w->Label31->text().isEmpty());
+    EXPECT_EQ(w->StatusMessage(), QString());
+    EXPECT_TRUE(w.Leg(5).Computed);
 }
 
 TEST(Form1Legs, DatePickerOffersOnlyCountableDates)

@@ -20,38 +20,14 @@
 
 namespace {
 
+using testsupport::ClickIntoStart;
+using testsupport::Focus;
+using testsupport::Key;
+using testsupport::PrintFromTheMenu;
 using testsupport::Q;
 using testsupport::T;
+using testsupport::Type;
 using testsupport::Window;
-
-QWidget* Focus()
-{
-    return QApplication::focusWidget();
-}
-
-// A key at whatever has the focus now, as the keyboard sends it.
-void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QWidget* target = Focus();
-    if (QWidget* popup = QApplication::activePopupWidget())
-        target = popup->focusWidget() ? popup->focusWidget() : popup;
-    QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
-    QApplication::processEvents();
-}
-
-// Typed characters ('*' stands for the degree sign).
-void Type(const std::string& text)
-{
-    QTest::keyClicks(Focus(), QString::fromLatin1(T(text).c_str()));
-    QApplication::processEvents();
-}
-
-// A click at the left end of a field: the caret goes to its first position.
-void ClickIntoStart(QWidget* field)
-{
-    QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(2, field->height() / 2));
-    QApplication::processEvents();
-}
 
 // Escape closes the menu, and once more leaves the menu bar.
 void CloseMenu(QWidget* window)
@@ -302,25 +278,6 @@ TEST(Form1Keyboard, MenuOpensWithoutLeavingTheField)
     EXPECT_TRUE(w.errors.messages.isEmpty());
     Key(Qt::Key_Tab);
     EXPECT_EQ(w.errors.messages, QStringList{QStringLiteral("'1-' is not a valid integer value")});
-}
-
-// File > Print by its keys, to a PDF file; the page as text.
-QString PrintFromTheMenu()
-{
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("voyage.pdf"));
-    platform::SetPrintDialog([&](QPrinter& printer, QWidget*) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(file);
-        return true;
-    });
-    Key(Qt::Key_F, Qt::AltModifier);
-    Key(Qt::Key_P);
-    platform::SetPrintDialog({});
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")});
-    pdftotext.waitForFinished(20000);
-    return QString::fromUtf8(pdftotext.readAllStandardOutput());
 }
 
 TEST(Form1Keyboard, PrintFromTheMenuPrintsWhatWasComputed)

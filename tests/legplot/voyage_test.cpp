@@ -176,6 +176,20 @@ TEST(SailVoyage, DepartureTimeTakesTheHourModuloADay)
     EXPECT_EQ(v.shown[1].Time, "02:30");
 }
 
+TEST(TimeOfDay, HoursTurnAroundTheClockAndMinutesCarry)
+{
+    const auto at = [](std::uint16_t h, std::uint16_t m) { return legplot::TimeOfDay({h, m, 0}); };
+    EXPECT_EQ(at(25, 0), 3600);
+    EXPECT_EQ(at(12, 75), 13 * 3600 + 15 * 60);
+    EXPECT_EQ(at(34, 12), 10 * 3600 + 12 * 60);
+    EXPECT_EQ(at(23, 75), 15 * 60); // past midnight
+    EXPECT_EQ(at(99, 99), 4 * 3600 + 39 * 60);
+    EXPECT_EQ(at(8, 30), 8 * 3600 + 30 * 60);
+    EXPECT_EQ(legplot::TimeOfDay({255, 255, 255}), (15 * 3600 + 255 * 60 + 255) % 86400);
+    EXPECT_THROW(at(256, 0), geo::RangeError);
+    EXPECT_THROW(at(0, 256), geo::RangeError);
+}
+
 TEST(SailVoyage, SeparatorsComeFromTheInputs)
 {
     Voyage v;
@@ -247,6 +261,14 @@ TEST(SailVoyage, PoleStopsTheRunAtThatLeg)
     EXPECT_EQ(v.End(2).EndLat, oldLeg2.EndLat);
     EXPECT_EQ(v.End(2).ArrivalTime, oldLeg2.ArrivalTime);
     EXPECT_EQ(v.End(3).EndLon, oldLeg3.EndLon);
+    // ... marked as no figures, from the leg that stopped the run on.
+    EXPECT_TRUE(v.End(1).Computed);
+    for (int k = 2; k <= legplot::LegCount; ++k)
+        EXPECT_FALSE(v.End(k).Computed) << k;
+    // The next run that gets through has figures for every leg again.
+    v.Leg(2, 0.0, 10.0, 1.0).Sail();
+    for (int k = 1; k <= legplot::LegCount; ++k)
+        EXPECT_TRUE(v.End(k).Computed) << k;
 
     Voyage fromHigh;
     fromHigh.Start(89, 0).Leg(1, 0.0, 99.9, 99 + 99.0 / 60);
