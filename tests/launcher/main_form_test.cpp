@@ -185,6 +185,16 @@ TEST(AboutBox, ContentAndEnterCloses)
         EXPECT_FALSE(label->text().isEmpty());
     }
     EXPECT_TRUE(box.Comments->wordWrap());
+    // Each line stands on one line, inside the panel.
+    for (QLabel* label : box.Panel1->findChildren<QLabel*>()) {
+        if (label == box.ProgramIcon)
+            continue;
+        const QFontMetrics metrics = label->fontMetrics();
+        const QRect laid = metrics.boundingRect(QRect(0, 0, label->width(), 1000), Qt::TextWordWrap, label->text());
+        EXPECT_LT(laid.height(), 2 * metrics.height()) << label->text().toStdString();
+        EXPECT_LE(label->x() + metrics.horizontalAdvance(label->text()), box.Panel1->width() - 2)
+            << label->text().toStdString();
+    }
     EXPECT_EQ(box.OKButton->geometry(), QRect(111, 180, 75, 25));
     EXPECT_TRUE(box.OKButton->isDefault());
 
