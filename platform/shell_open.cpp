@@ -9,8 +9,7 @@
 #include <utility>
 
 #ifdef _WIN32
-#include <windows.h>
-#include <shellapi.h>
+#include "platform/shell_execute.h"
 #endif
 
 namespace platform {
@@ -53,7 +52,7 @@ void ShellOpen(const QString& file, const std::optional<QString>& parameters)
 #ifdef _WIN32
     const QByteArray name = file.toLocal8Bit();
     const QByteArray params = parameters ? parameters->toLocal8Bit() : QByteArray();
-    ::ShellExecuteA(nullptr, nullptr, name.constData(), parameters ? params.constData() : nullptr, nullptr, SW_SHOW);
+    ShellExecuteOpen(name.constData(), parameters ? params.constData() : nullptr);
 #else
     const std::optional<QFileInfo> found = Resolve(file);
     if (!found)

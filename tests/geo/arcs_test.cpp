@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -20,7 +21,7 @@ GeographicLib::Ellipsoid ExactOf(const geo::Ellipsoid& g)
 
 TEST(Arcs, ReferenceValuesAtFortyFiveDegrees)
 {
-    const double phi = M_PI / 4;
+    const double phi = std::numbers::pi / 4;
     EXPECT_NEAR(geo::PrimeVerticalRadius(WGS84, phi), 6388838.290, 5e-4);
     EXPECT_NEAR(geo::MeridianArc(WGS84, phi), 4984944.378, 5e-4);
     EXPECT_NEAR(geo::MeridianArcRate(WGS84, phi), 6367381.817, 5e-4);
@@ -34,13 +35,13 @@ TEST(Arcs, EquatorAndPoles)
         // The e^4 and e^6 terms cancel on the equator: the rate is a(1 - e2).
         EXPECT_NEAR(geo::MeridianArcRate(g, 0), g.a * (1 - g.e2), 1e-6);
 
-        const double pole = M_PI / 2;
+        const double pole = std::numbers::pi / 2;
         EXPECT_NEAR(geo::PrimeVerticalRadius(g, pole), g.a / std::sqrt(1 - g.e2), 1e-6);
         EXPECT_TRUE(std::isfinite(geo::MeridianArc(g, pole)));
         EXPECT_TRUE(std::isfinite(geo::MeridianArcRate(g, pole)));
     }
     // At the pole N is the polar radius of curvature, to the stored digits.
-    EXPECT_NEAR(geo::PrimeVerticalRadius(WGS84, M_PI / 2), WGS84.c, 2e-3);
+    EXPECT_NEAR(geo::PrimeVerticalRadius(WGS84, std::numbers::pi / 2), WGS84.c, 2e-3);
 }
 
 TEST(Arcs, SymmetryInLatitude)
@@ -75,7 +76,7 @@ TEST(Arcs, SphereHasClosedForms)
         EXPECT_EQ(geo::MeridianArcRate(Sphere, phi), Sphere.a);
         EXPECT_NEAR(geo::MeridianArc(Sphere, phi), Sphere.a * phi, 1e-8);
     }
-    const double arcMinute = M_PI / 10800;
+    const double arcMinute = std::numbers::pi / 10800;
     EXPECT_NEAR(geo::MeridianArc(Sphere, arcMinute), 1852.0, 1e-6);
 }
 
@@ -99,11 +100,11 @@ TEST(Arcs, ComputeWithTheStoredValuesOfEachRow)
     // PZ-90 computes with its own a and the e2 it stores.
     const geo::Ellipsoid pz90 = geo::Ellipsoids[17];
     EXPECT_EQ(geo::PrimeVerticalRadius(pz90, 0), 6378136.0);
-    EXPECT_NEAR(geo::PrimeVerticalRadius(pz90, M_PI / 2), 6378136.0 / std::sqrt(1 - 0.00669454186), 1e-6);
+    EXPECT_NEAR(geo::PrimeVerticalRadius(pz90, std::numbers::pi / 2), 6378136.0 / std::sqrt(1 - 0.00669454186), 1e-6);
 
     // GRS 1980 and WGS 84 differ in the last digits only.
-    const double grs = geo::MeridianArc(geo::Ellipsoids[12], M_PI / 4);
-    const double wgs = geo::MeridianArc(WGS84, M_PI / 4);
+    const double grs = geo::MeridianArc(geo::Ellipsoids[12], std::numbers::pi / 4);
+    const double wgs = geo::MeridianArc(WGS84, std::numbers::pi / 4);
     EXPECT_NE(grs, wgs);
     EXPECT_NEAR(grs, wgs, 1e-3);
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -84,7 +85,7 @@ TEST(EllipsoidCatalogue, OddRowsKeepTheirStoredValues)
     EXPECT_EQ(sphere.e, 0.0);
     EXPECT_EQ(sphere.e2, 0.0);
     // One arc-minute of a great circle is 1852 m on it, to the 0.1 mm stored.
-    EXPECT_NEAR(sphere.a, 1852.0 * 10800.0 / M_PI, 1e-4);
+    EXPECT_NEAR(sphere.a, 1852.0 * 10800.0 / std::numbers::pi, 1e-4);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -19,14 +20,14 @@ double Rad(double degrees) { return degrees / 57.29577951308232; }
 
 TEST(IsometricLatitude, ReferenceValuesAndShape)
 {
-    EXPECT_NEAR(IsometricLatitude(M_PI / 4, WGS84.e), 0.876634653, 1e-9);
+    EXPECT_NEAR(IsometricLatitude(std::numbers::pi / 4, WGS84.e), 0.876634653, 1e-9);
     // Passing e2 instead of e is a classic slip; it shows at the third digit.
-    EXPECT_NEAR(IsometricLatitude(M_PI / 4, WGS84.e2), 0.8813, 1e-4);
+    EXPECT_NEAR(IsometricLatitude(std::numbers::pi / 4, WGS84.e2), 0.8813, 1e-4);
     EXPECT_EQ(IsometricLatitude(0, WGS84.e), 0.0);
     for (double deg = 1; deg < 90; deg += 8) {
         EXPECT_EQ(IsometricLatitude(-Rad(deg), WGS84.e), -IsometricLatitude(Rad(deg), WGS84.e));
         // On the sphere it is the Mercator ordinate ln tan(pi/4 + phi/2).
-        EXPECT_NEAR(IsometricLatitude(Rad(deg), Sphere.e), std::log(std::tan(M_PI / 4 + Rad(deg) / 2)), 1e-12);
+        EXPECT_NEAR(IsometricLatitude(Rad(deg), Sphere.e), std::log(std::tan(std::numbers::pi / 4 + Rad(deg) / 2)), 1e-12);
     }
 }
 
