@@ -1,7 +1,5 @@
 #include "geo/arcs.h"
 
-#include "geo/extended_trig.h"
-
 #include <cmath>
 
 namespace geo {
@@ -26,24 +24,15 @@ ArcSeries SeriesOf(const Ellipsoid& ellipsoid)
     return s;
 }
 
-// sin and cos of 2phi, 4phi and 6phi from one evaluation at 2phi; the
-// multiple-angle identities agree with direct evaluation to a few units of
-// the extended mantissa, far below what survives rounding to double.
+// sin and cos of 2phi, 4phi and 6phi, the harmonics of both series.
 struct Harmonics {
     long double s2, c2, s4, c4, s6, c6;
 };
 
 Harmonics HarmonicsOf(long double phi)
 {
-    const SinCosPair two = SinCosExtended(2.0L * phi);
-    Harmonics h{};
-    h.s2 = two.Sin;
-    h.c2 = two.Cos;
-    h.s4 = 2.0L * h.s2 * h.c2;
-    h.c4 = (h.c2 - h.s2) * (h.c2 + h.s2);
-    h.s6 = h.s4 * h.c2 + h.c4 * h.s2;
-    h.c6 = h.c4 * h.c2 - h.s4 * h.s2;
-    return h;
+    return {std::sin(2.0L * phi), std::cos(2.0L * phi), std::sin(4.0L * phi),
+            std::cos(4.0L * phi), std::sin(6.0L * phi), std::cos(6.0L * phi)};
 }
 
 long double ArcSum(const ArcSeries& s, long double phi, const Harmonics& h)
@@ -66,7 +55,7 @@ long double RateSum(const ArcSeries& s, const Harmonics& h)
 
 double PrimeVerticalRadius(Ellipsoid ellipsoid, double phi)
 {
-    const long double s = SinCosExtended(phi).Sin;
+    const long double s = std::sin(static_cast<long double>(phi));
     const long double e2 = ellipsoid.e2;
     return static_cast<double>(ellipsoid.a / std::sqrt(1.0L - e2 * s * s));
 }

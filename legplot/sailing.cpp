@@ -2,7 +2,6 @@
 
 #include "geo/arcs.h"
 #include "geo/errors.h"
-#include "geo/extended_trig.h"
 
 #include <cmath>
 
@@ -10,6 +9,7 @@ namespace legplot {
 namespace {
 
 constexpr long double Pi = 3.141592653589793L;
+constexpr long double QuarterPi = 0.785398163397448309615660845819875721L; // to full extended precision
 constexpr double HalfPi = 1.5707963267948966;       // the pole, as a double
 constexpr long double MetresPerMile = 1852.0L;
 constexpr long double ArcMinutesPerPi = 10800.0L;   // one mile counts as one arc-minute
@@ -29,11 +29,8 @@ double Finite(long double x)
 double IsometricLatitude(double phi, double e)
 {
     const long double p = phi;
-    const geo::SinCosPair sc = geo::SinCosExtended(p);
-    // tan(pi/4 + phi/2) = (1 + sin phi) / cos phi = cos phi / (1 - sin phi);
-    // each form is taken where it has no cancellation.
-    const long double tangent = p >= 0 ? (1.0L + sc.Sin) / sc.Cos : sc.Cos / (1.0L - sc.Sin);
-    const long double es = e * sc.Sin;
+    const long double tangent = std::tan(p / 2.0L + QuarterPi);
+    const long double es = e * std::sin(p);
     const long double ratio = (1.0L + es) / (1.0L - es);
     // The logarithm of a number that is not positive has no value: the
     // latitude is at or past a pole.
@@ -49,16 +46,15 @@ LegChange SailLeg(const geo::Ellipsoid& ellipsoid, double phi, double courseDegr
     // branch with a tangent of about 1e16.
     const double course = courseDegrees >= FullCircle ? std::fmod(courseDegrees, FullCircle) : courseDegrees;
     const long double cr = course / DegreesPerRadian;
-    const geo::SinCosPair trig = geo::SinCosExtended(cr);
     const long double distance = static_cast<long double>(speedKnots) * intervalHours; // nautical miles
 
     if (course == 90.0 || course == 270.0) {
-        const long double along = trig.Sin * MetresPerMile * speedKnots * intervalHours;
-        const long double radius = geo::SinCosExtended(phi).Cos * geo::PrimeVerticalRadius(ellipsoid, phi);
+        const long double along = std::sin(cr) * MetresPerMile * speedKnots * intervalHours;
+        const long double radius = std::cos(static_cast<long double>(phi)) * geo::PrimeVerticalRadius(ellipsoid, phi);
         return {phi, Finite(along / radius)};
     }
 
-    const long double northing = trig.Cos * distance; // nautical miles, signed
+    const long double northing = std::cos(cr) * distance; // nautical miles, signed
     double phi2 = Finite(phi + northing * Pi / ArcMinutesPerPi);
     const long double s1 = geo::MeridianArc(ellipsoid, phi);
     double previous = HalfPi;
@@ -79,7 +75,7 @@ LegChange SailLeg(const geo::Ellipsoid& ellipsoid, double phi, double courseDegr
         throw geo::InvalidOperation(); // past a pole
     const long double psi = static_cast<long double>(IsometricLatitude(phi2, ellipsoid.e)) -
                             IsometricLatitude(phi, ellipsoid.e);
-    return {phi2, Finite(trig.Sin / trig.Cos * psi)};
+    return {phi2, Finite(std::tan(cr) * psi)};
 }
 
 } // namespace legplot
