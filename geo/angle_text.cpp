@@ -2,6 +2,7 @@
 
 #include "geo/int_text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -18,22 +19,6 @@ constexpr double FullTurn = 360.0;
 constexpr double HalfTurn = 180.0;
 constexpr double LargestLatitudeShown = 1e9;    // beyond: no meaningful text, and no int conversion
 constexpr std::size_t MaxTextLength = 255;      // the parsers work on short strings
-
-// "05" for 5, "123" for 123: one '0' in front of values below 10.
-void AppendTwoDigits(std::string& text, std::int64_t n)
-{
-    if (n < 10)
-        text += '0';
-    text += std::to_string(n);
-}
-
-// Thousandths, always three digits (0..999).
-void AppendThreeDigits(std::string& text, std::int64_t n)
-{
-    text += static_cast<char>('0' + n / 100 % 10);
-    text += static_cast<char>('0' + n / 10 % 10);
-    text += static_cast<char>('0' + n % 10);
-}
 
 std::string InvalidText(AngleFormat format, bool isLongitude)
 {
@@ -196,22 +181,22 @@ std::string FormatAngle(AngleFormat format, bool isLongitude, double degrees)
     text.reserve(16);
     if (isLongitude && f.D < 100)
         text += '0';
-    AppendTwoDigits(text, f.D);
+    AppendZeroPadded(text, f.D, 2);
     text += DegreeSign;
-    AppendTwoDigits(text, f.M);
+    AppendZeroPadded(text, f.M, 2);
     text += '\'';
     switch (format) {
     case AngleFormat::DMdd:
-        AppendTwoDigits(text, f.H);
+        AppendZeroPadded(text, f.H, 2);
         break;
     case AngleFormat::DMS:
-        AppendTwoDigits(text, f.S);
+        AppendZeroPadded(text, f.S, 2);
         text += '"';
         break;
     case AngleFormat::DMSsss:
-        AppendTwoDigits(text, f.S);
+        AppendZeroPadded(text, f.S, 2);
         text += '"';
-        AppendThreeDigits(text, f.T);
+        AppendZeroPadded(text, f.T, 3);
         break;
     default:
         text.clear(); // an unknown code has no layout, only the hemisphere
@@ -257,9 +242,7 @@ void ParseLongitude(const std::string& text, AngleFormat format, double& value, 
 
 std::string BlanksToZeros(std::string text)
 {
-    for (char& c : text)
-        if (c == ' ')
-            c = '0';
+    std::ranges::replace(text, ' ', '0');
     return text;
 }
 

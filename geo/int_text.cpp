@@ -2,43 +2,41 @@
 
 #include "geo/errors.h"
 
-#include <cstdint>
-#include <limits>
+#include <algorithm>
+#include <charconv>
 #include <string>
 
 namespace geo {
 
 int StrToInt(std::string_view text)
 {
-    const auto fail = [text]() { return ConvertError(std::string(text)); };
-
-    std::size_t i = 0;
-    while (i < text.size() && text[i] == ' ')
-        ++i;
-
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
+    const std::string_view whole = text;
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    // A plus is taken as the runtime takes it; from_chars reads the minus.
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+        if (text.empty() || text.front() == '-')
+            throw ConvertError(std::string(whole));
     }
-    if (i == text.size())
-        throw fail();
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size())
+        throw ConvertError(std::string(whole)); // not a number, more after it, or beyond 32 bits
+    return value;
+}
 
-    // Accumulate the magnitude in 64 bits; the range test below keeps it far
-    // from overflowing.
-    constexpr std::int64_t limit = std::int64_t{std::numeric_limits<int>::max()} + 1;
-    std::int64_t magnitude = 0;
-    for (; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c < '0' || c > '9')
-            throw fail();
-        magnitude = magnitude * 10 + (c - '0');
-        if (magnitude > limit)
-            throw fail();
+void AppendZeroPadded(std::string& text, std::int64_t n, int width)
+{
+    if (n < 0) {
+        text += std::to_string(n);
+        return;
     }
-    if (!negative && magnitude == limit)
-        throw fail();
-    return static_cast<int>(negative ? -magnitude : magnitude);
+    char digits[20];
+    const auto [end, error] = std::to_chars(digits, digits + sizeof digits, n);
+    (void)error; // twenty places hold any 64-bit value
+    text.append(static_cast<std::size_t>(std::max<std::ptrdiff_t>(0, width - (end - digits))), '0');
+    text.append(digits, end);
 }
 
 } // namespace geo

@@ -1,6 +1,9 @@
-// Decimal integer conversion of short texts, as the number fields use it.
+// Decimal integers to and from short texts, as the number fields and the
+// texts of angles, dates and times use them.
 #pragma once
 
+#include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace geo {
@@ -13,5 +16,10 @@ namespace geo {
 // text, a lone or misplaced sign, any other character, or a value outside
 // the 32-bit signed range.
 int StrToInt(std::string_view text);
+
+// Appends the decimal digits of `n` with zeros in front up to `width` digits
+// ("05" for 5 in two, "123" for 123 in two); a negative `n` is written as it
+// stands.
+void AppendZeroPadded(std::string& text, std::int64_t n, int width);
 
 } // namespace geo

@@ -3,6 +3,7 @@
 #include "launcher/resources.h"
 #include "launcher/jpeg_picture.h"
 #include "platform/surface_colours.h"
+#include "platform/window_setup.h"
 
 #include <QFile>
 #include <QPixmap>
@@ -20,11 +21,10 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
 
     // The panel has the window colour; the labels stay out of the focus.
     Panel1->setBackgroundRole(QPalette::Base);
-    for (QLabel* label : Panel1->findChildren<QLabel*>()) {
+    for (QLabel* label : Panel1->findChildren<QLabel*>())
         label->setFocusPolicy(Qt::NoFocus);
-        if (label->property("autoSize").toBool())
-            label->adjustSize();
-    }
+    platform::FitAutoSizeLabels(*Panel1);
+    platform::CentreOnFirstShow(*this);
 
     QFile picture(QStringLiteral(":/launcher/about.jpg"));
     if (picture.open(QIODevice::ReadOnly))

@@ -8,12 +8,12 @@
 #include "platform/shell_open.h"
 #include "platform/surface_colours.h"
 #include "platform/tick_count.h"
+#include "platform/window_setup.h"
 
 #include <QBitmap>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPixmap>
-#include <QScreen>
 
 #include <algorithm>
 #include <chrono>
@@ -53,9 +53,8 @@ void TMainForm::ApplyLook()
     setWindowTitle(QString());
 
     platform::KeepReadableSurfaces(*this, [this] { ApplyTextColours(); });
-    for (QLabel* label : findChildren<QLabel*>())
-        if (label->property("autoSize").toBool())
-            label->adjustSize();
+    platform::CentreOnFirstShow(*this);
+    platform::FitAutoSizeLabels(*this);
     // The strip's title keeps its place at the left and grows to its text.
     Label1->resize(std::max(Label1->width(), Label1->sizeHint().width()), Label1->height());
 
@@ -123,13 +122,8 @@ void TMainForm::FormCreate()
 void TMainForm::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (!centred_) {
-        centred_ = true;
-        if (QScreen* s = screen()) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(s->availableGeometry().center());
-            move(frame.topLeft());
-        }
+    if (!shown_) {
+        shown_ = true;
         Button7->setFocus();
     }
 }

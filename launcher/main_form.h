@@ -77,7 +77,7 @@ private:
     TickSource ticks_;
     std::map<const QObject*, Handler> hoverHandlers_;
     TAboutBox* aboutBox_ = nullptr;
-    bool centred_ = false;
+    bool shown_ = false;
 };
 
 } // namespace launcher

@@ -1,10 +1,10 @@
 #include "launcher/splash_form.h"
 
 #include "launcher/resources.h"
+#include "platform/window_setup.h"
 
 #include <QLabel>
 #include <QPixmap>
-#include <QScreen>
 
 namespace launcher {
 
@@ -19,11 +19,7 @@ TSplashForm::TSplashForm(QWidget* parent)
     Image1->setGeometry(0, 0, 599, 401);
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1->setPixmap(QPixmap(QStringLiteral(":/launcher/splash.bmp")));
-    if (QScreen* screen = this->screen()) {
-        QRect frame = geometry();
-        frame.moveCenter(screen->geometry().center());
-        move(frame.topLeft());
-    }
+    platform::CentreOnFirstShow(*this);
 }
 
 } // namespace launcher

@@ -1,6 +1,7 @@
 #include "legplot/calendar.h"
 
 #include "geo/errors.h"
+#include "geo/int_text.h"
 
 #include <chrono>
 #include <limits>
@@ -13,12 +14,6 @@ using namespace std::chrono;
 constexpr int FirstYear = 1600;
 constexpr int LastYear = 3999;
 constexpr sys_days DayZero = year{FirstYear} / January / 1;
-
-void AppendTwoDigits(std::string& text, unsigned n)
-{
-    text += static_cast<char>('0' + n / 10 % 10);
-    text += static_cast<char>('0' + n % 10);
-}
 
 } // namespace
 
@@ -42,16 +37,11 @@ std::string DateText(DayNumber dayNumber, char separator)
     const int y = static_cast<int>(date.year());
     std::string text;
     text.reserve(12);
-    AppendTwoDigits(text, static_cast<unsigned>(date.day()));
+    geo::AppendZeroPadded(text, static_cast<unsigned>(date.day()), 2);
     text += separator;
-    AppendTwoDigits(text, static_cast<unsigned>(date.month()));
+    geo::AppendZeroPadded(text, static_cast<unsigned>(date.month()), 2);
     text += separator;
-    if (y >= 0 && y <= 9999) {
-        AppendTwoDigits(text, static_cast<unsigned>(y / 100));
-        AppendTwoDigits(text, static_cast<unsigned>(y % 100));
-    } else {
-        text += std::to_string(y);
-    }
+    geo::AppendZeroPadded(text, y, 4);
     return text;
 }
 
@@ -61,9 +51,9 @@ std::string TimeText(std::int32_t secondsOfDay, char separator)
     if (s < 0)
         s += SecondsPerDay;
     std::string text;
-    AppendTwoDigits(text, static_cast<unsigned>(s / 3600));
+    geo::AppendZeroPadded(text, s / 3600, 2);
     text += separator;
-    AppendTwoDigits(text, static_cast<unsigned>(s % 3600 / 60));
+    geo::AppendZeroPadded(text, s % 3600 / 60, 2);
     return text;
 }
 

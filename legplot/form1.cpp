@@ -8,6 +8,7 @@
 #include "platform/number_settings.h"
 #include "platform/printing.h"
 #include "platform/surface_colours.h"
+#include "platform/window_setup.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -15,7 +16,6 @@
 #include <QLayout>
 #include <QLocale>
 #include <QPrinter>
-#include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
 
@@ -67,10 +67,9 @@ void TForm1::ApplyLook()
 
     platform::KeepReadableSurfaces(*this, [this] { ApplyTextColours(); });
 
+    platform::CentreOnFirstShow(*this);
     // Labels without a size of their own fit their caption.
-    for (QLabel* label : ClientArea->findChildren<QLabel*>())
-        if (label->property("autoSize").toBool())
-            label->adjustSize();
+    platform::FitAutoSizeLabels(*ClientArea);
 
     RadioGroup1->SetItems({QStringLiteral("DM.dd"), QStringLiteral("DMS"), QStringLiteral("DMS.sss")});
     // The group's buttons take its place in the tab order, after the
@@ -202,17 +201,6 @@ void TForm1::closeEvent(QCloseEvent* event)
 {
     FormClose();
     event->accept();
-}
-
-void TForm1::showEvent(QShowEvent* event)
-{
-    QMainWindow::showEvent(event);
-    if (!centred_ && screen()) {
-        centred_ = true;
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen()->availableGeometry().center());
-        move(frame.topLeft());
-    }
 }
 
 void TForm1::ResultsChanged(const LegRow& row)

@@ -92,7 +92,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     // The controls of one leg row.
@@ -130,7 +129,6 @@ private:
     char savedDecimalSeparator_ = '.';
     char dateSeparator_ = '/';
     char timeSeparator_ = ':';
-    bool centred_ = false;
 };
 
 } // namespace legplot

@@ -3,7 +3,7 @@
 
 #include "geo/angle_text.h"
 #include "platform/error_report.h"
-#include "platform/focus_exit.h"
+#include "platform/field.h"
 #include "platform/number_settings.h"
 
 #include <cmath>
@@ -13,14 +13,6 @@ namespace {
 
 constexpr long double LargestCourse = 359.9L; // compared in extended: a typed 359.9 passes
 constexpr char CourseMessage[] = " Max. 359.9";
-
-std::string Upper(std::string text)
-{
-    for (char& c : text)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return text;
-}
 
 // The magnitude with the hemisphere's sign; the sign of a value is held
 // only here, so "S" or "W" makes even a zero negative.
@@ -51,7 +43,7 @@ void TForm1::StartPositionExit(bool isLongitude)
         geo::ParseLatitude(text, CurrentFormat(), value, message);
     // The letter decides the sign after every accepted entry, zero included.
     if (message.empty())
-        stored = WithHemisphere(value, Upper(letter->Text()) == (isLongitude ? "W" : "S"));
+        stored = WithHemisphere(value, letter->text().toUpper() == QLatin1String(isLongitude ? "W" : "S"));
 
     field->SetText(geo::BlanksToZeros(text));
     SetStatusMessage(message);
@@ -70,7 +62,7 @@ void TForm1::HemisphereChange(bool isLongitude)
     platform::Edit* letter = isLongitude ? EorW : NorS;
     double& stored = isLongitude ? plan_.StartLon : plan_.StartLat;
     // Writing the upper-case text runs this handler once more, inside.
-    letter->SetText(Upper(letter->Text()));
+    letter->setText(letter->text().toUpper());
     stored = WithHemisphere(stored, letter->Text() == (isLongitude ? "W" : "S"));
     RecomputeVoyage();
 }
@@ -101,9 +93,9 @@ void TForm1::HemisphereExit(bool isLongitude)
 {
     platform::Edit* letter = isLongitude ? EorW : NorS;
     double& stored = isLongitude ? plan_.StartLon : plan_.StartLat;
-    const std::string positive = isLongitude ? "E" : "N";
-    const std::string negative = isLongitude ? "W" : "S";
-    const std::string text = Upper(letter->Text());
+    const QLatin1String positive(isLongitude ? "E" : "N");
+    const QLatin1String negative(isLongitude ? "W" : "S");
+    const QString text = letter->text().toUpper();
     if (text != positive && text != negative) {
         platform::TakeFocusBack(*letter);
         return;

@@ -46,7 +46,7 @@ bool IsAsciiDigit(QChar c)
 } // namespace
 
 DatePicker::DatePicker(QWidget* parent)
-    : QLineEdit(parent), arrow_(new QToolButton(this)), calendar_(new CalendarPopup(this))
+    : Field(parent), arrow_(new QToolButton(this)), calendar_(new CalendarPopup(this))
 {
     // The text is the date's: only the keys below and the calendar change it.
     setReadOnly(true);
@@ -393,28 +393,24 @@ void DatePicker::wheelEvent(QWheelEvent* event)
     event->accept();
 }
 
-void DatePicker::focusInEvent(QFocusEvent* event)
+void DatePicker::Entered(Qt::FocusReason reason, bool back)
 {
-    QLineEdit::focusInEvent(event);
-    if (!exit_.FocusIn(*this, event)) {
+    if (!back) {
         typed_.clear();
         pending_ = false;
-        if (event->reason() == Qt::BacktabFocusReason)
+        if (reason == Qt::BacktabFocusReason)
             current_ = std::max(0, EditableCount() - 1);
-        else if (event->reason() != Qt::MouseFocusReason)
+        else if (reason != Qt::MouseFocusReason)
             current_ = 0;
     }
     Show();
 }
 
-void DatePicker::focusOutEvent(QFocusEvent* event)
+void DatePicker::Left()
 {
-    if (exit_.FocusOut(*this, event)) {
-        typed_.clear();
-        pending_ = false;
-        Show();
-    }
-    QLineEdit::focusOutEvent(event);
+    typed_.clear();
+    pending_ = false;
+    Show();
 }
 
 bool DatePicker::focusNextPrevChild(bool next)

@@ -15,11 +15,10 @@
 // The date never leaves the range; dateChanged() follows every change.
 #pragma once
 
-#include "platform/focus_exit.h"
+#include "platform/field.h"
 
 #include <QCalendarWidget>
 #include <QDate>
-#include <QLineEdit>
 
 #include <vector>
 
@@ -27,7 +26,7 @@ class QToolButton;
 
 namespace platform {
 
-class DatePicker : public QLineEdit {
+class DatePicker : public Field {
     Q_OBJECT
 
 public:
@@ -59,8 +58,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
+    void Entered(Qt::FocusReason reason, bool back) override;
+    void Left() override;
     void resizeEvent(QResizeEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
@@ -94,7 +93,6 @@ private:
     bool pending_ = false;              // typed_ makes no date yet and is shown instead
     QToolButton* arrow_;
     QCalendarWidget* calendar_;
-    ExitTracker exit_;
 };
 
 } // namespace platform

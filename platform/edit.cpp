@@ -2,12 +2,11 @@
 
 #include "platform/latin1.h"
 
-#include <QFocusEvent>
 #include <QMouseEvent>
 
 namespace platform {
 
-Edit::Edit(QWidget* parent) : QLineEdit(parent)
+Edit::Edit(QWidget* parent) : Field(parent)
 {
     connect(this, &QLineEdit::textChanged, this, &Edit::changed);
 }
@@ -27,20 +26,6 @@ void Edit::mouseReleaseEvent(QMouseEvent* event)
     QLineEdit::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
-}
-
-void Edit::focusInEvent(QFocusEvent* event)
-{
-    QLineEdit::focusInEvent(event);
-    exit_.FocusIn(*this, event);
-}
-
-void Edit::focusOutEvent(QFocusEvent* event)
-{
-    const bool leaving = exit_.FocusOut(*this, event);
-    QLineEdit::focusOutEvent(event);
-    if (leaving)
-        emit exited();
 }
 
 } // namespace platform

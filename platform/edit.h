@@ -3,15 +3,13 @@
 // click, and the focus leaving it.
 #pragma once
 
-#include "platform/focus_exit.h"
-
-#include <QLineEdit>
+#include "platform/field.h"
 
 #include <string>
 
 namespace platform {
 
-class Edit : public QLineEdit {
+class Edit : public Field {
     Q_OBJECT
 
 public:
@@ -23,15 +21,9 @@ public:
 signals:
     void changed(); // OnChange: after every change of the text
     void clicked(); // OnClick
-    void exited();  // OnExit
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
-
-private:
-    ExitTracker exit_;
 };
 
 } // namespace platform

@@ -1,5 +1,7 @@
 #include "platform/error_report.h"
 
+#include "platform/seam.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -9,10 +11,10 @@
 namespace platform {
 namespace {
 
-ErrorReporter& Reporter()
+Seam<ErrorReporter>& Reporter()
 {
-    static ErrorReporter reporter;
-    return reporter;
+    static Seam<ErrorReporter> seam;
+    return seam;
 }
 
 void ShowMessageBox(const QString& message)
@@ -26,15 +28,15 @@ void ShowMessageBox(const QString& message)
 
 void ReportError(const QString& message)
 {
-    if (Reporter())
-        Reporter()(message);
+    if (const ErrorReporter& reporter = Reporter().Installed())
+        reporter(message);
     else
         ShowMessageBox(message);
 }
 
 ErrorReporter SetErrorReporter(ErrorReporter reporter)
 {
-    return std::exchange(Reporter(), std::move(reporter));
+    return Reporter().Replace(std::move(reporter));
 }
 
 void Guard(const std::function<void()>& handler)

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QString>
 
 #include <string>
@@ -20,6 +21,17 @@ inline std::string FromQt(const QString& text)
 {
     const QByteArray bytes = text.toLatin1();
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+// What a key types into a field, 8-bit: its printable text when it is
+// pressed without Ctrl, Alt or Meta; empty for every other key.
+inline std::string TypedText(const QKeyEvent& event)
+{
+    const QString typed = event.text();
+    const bool control = event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (typed.isEmpty() || !typed.at(0).isPrint() || control)
+        return {};
+    return FromQt(typed);
 }
 
 // The clipboard's text as a field takes it when pasted: 8-bit, without the

@@ -4,7 +4,6 @@
 #include "platform/latin1.h"
 
 #include <QApplication>
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QTimer>
 
@@ -23,7 +22,7 @@ bool IsDigit(char c)
 
 } // namespace
 
-MaskEdit::MaskEdit(QWidget* parent) : QLineEdit(parent)
+MaskEdit::MaskEdit(QWidget* parent) : Field(parent)
 {
     // Every change goes through the mask: no context menu, drops or input
     // methods that would write around it.
@@ -238,10 +237,8 @@ void MaskEdit::keyPressEvent(QKeyEvent* event)
         Show(cursor);
         return;
     }
-    const QString typed = event->text();
-    const bool control = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    if (!typed.isEmpty() && typed.at(0).isPrint() && !control) {
-        TypeText(FromQt(typed));
+    if (const std::string typed = TypedText(*event); !typed.empty()) {
+        TypeText(typed);
         return;
     }
     // Navigation, selection, copying: the line edit's own. A key that would
@@ -257,10 +254,8 @@ void MaskEdit::keyPressEvent(QKeyEvent* event)
     }
 }
 
-void MaskEdit::focusInEvent(QFocusEvent* event)
+void MaskEdit::Entered(Qt::FocusReason, bool)
 {
-    QLineEdit::focusInEvent(event);
-    exit_.FocusIn(*this, event);
     // A refused entry keeps what it had to restore.
     if (!typed_)
         restore_ = content_;
@@ -275,12 +270,8 @@ bool MaskEdit::focusNextPrevChild(bool next)
     return QLineEdit::focusNextPrevChild(next);
 }
 
-void MaskEdit::focusOutEvent(QFocusEvent* event)
+void MaskEdit::Left()
 {
-    const bool leaving = exit_.FocusOut(*this, event);
-    QLineEdit::focusOutEvent(event);
-    if (!leaving)
-        return;
     if (typed_ && FirstEmptyRequired() >= 0) {
         // The click that took the focus has already landed elsewhere; take
         // it back once it is done.
@@ -288,7 +279,7 @@ void MaskEdit::focusOutEvent(QFocusEvent* event)
         return;
     }
     typed_ = false;
-    emit exited();
+    Field::Left();
 }
 
 void MaskEdit::Refuse()

@@ -16,16 +16,14 @@
 // take changes nothing: text, selection and caret stay as they were.
 #pragma once
 
-#include "platform/focus_exit.h"
-
-#include <QLineEdit>
+#include "platform/field.h"
 
 #include <string>
 #include <vector>
 
 namespace platform {
 
-class MaskEdit : public QLineEdit {
+class MaskEdit : public Field {
     Q_OBJECT
 
 public:
@@ -45,15 +43,11 @@ public:
     // blank; they do unless the field is a magnitude.
     void SetSignsAllowed(bool allowed) { signs_ = allowed; }
 
-signals:
-    // The focus left the field and the entry was accepted (OnExit).
-    void exited();
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
     bool focusNextPrevChild(bool next) override;
+    void Entered(Qt::FocusReason reason, bool back) override;
+    void Left() override; // exited() only when the entry is accepted
 
 private:
     struct Position {
@@ -79,7 +73,6 @@ private:
     std::string restore_;  // the text when editing began
     bool typed_ = false;
     bool signs_ = true;
-    ExitTracker exit_;
 };
 
 } // namespace platform

@@ -1,5 +1,7 @@
 #include "platform/modal.h"
 
+#include "platform/seam.h"
+
 #include <QDialog>
 
 #include <utility>
@@ -7,22 +9,23 @@
 namespace platform {
 namespace {
 
-ModalRunner& Runner()
+Seam<ModalRunner>& Runner()
 {
-    static ModalRunner runner;
-    return runner;
+    static Seam<ModalRunner> seam;
+    return seam;
 }
 
 } // namespace
 
 int ShowModal(QDialog& dialog)
 {
-    return Runner() ? Runner()(dialog) : dialog.exec();
+    const ModalRunner& runner = Runner().Installed();
+    return runner ? runner(dialog) : dialog.exec();
 }
 
 ModalRunner SetModalRunner(ModalRunner runner)
 {
-    return std::exchange(Runner(), std::move(runner));
+    return Runner().Replace(std::move(runner));
 }
 
 } // namespace platform

@@ -3,7 +3,6 @@
 #include "platform/latin1.h"
 
 #include <QApplication>
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QProxyStyle>
 
@@ -44,7 +43,7 @@ bool IsTimeOfDay(const std::string& text)
 
 } // namespace
 
-PictureField::PictureField(QWidget* parent) : QLineEdit(parent)
+PictureField::PictureField(QWidget* parent) : Field(parent)
 {
     setContextMenuPolicy(Qt::NoContextMenu);
     setAcceptDrops(false);
@@ -149,10 +148,8 @@ void PictureField::keyPressEvent(QKeyEvent* event)
         Show(static_cast<int>(cursor));
         return;
     }
-    const QString typed = event->text();
-    const bool control = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    if (!typed.isEmpty() && typed.at(0).isPrint() && !control) {
-        TypeText(FromQt(typed));
+    if (const std::string typed = TypedText(*event); !typed.empty()) {
+        TypeText(typed);
         return;
     }
     if (event->matches(QKeySequence::Paste)) {
@@ -174,21 +171,12 @@ void PictureField::keyPressEvent(QKeyEvent* event)
     }
 }
 
-void PictureField::focusInEvent(QFocusEvent* event)
+void PictureField::Entered(Qt::FocusReason, bool back)
 {
-    QLineEdit::focusInEvent(event);
-    if (exit_.FocusIn(*this, event))
+    if (back)
         return; // back from a menu: the caret stays where it was
     deselect();
     setCursorPosition(static_cast<int>(content_.size()));
-}
-
-void PictureField::focusOutEvent(QFocusEvent* event)
-{
-    const bool leaving = exit_.FocusOut(*this, event);
-    QLineEdit::focusOutEvent(event);
-    if (leaving)
-        emit exited();
 }
 
 } // namespace platform

@@ -9,15 +9,13 @@
 // colours, black on red, until it is corrected.
 #pragma once
 
-#include "platform/focus_exit.h"
-
-#include <QLineEdit>
+#include "platform/field.h"
 
 #include <string>
 
 namespace platform {
 
-class PictureField : public QLineEdit {
+class PictureField : public Field {
     Q_OBJECT
 
 public:
@@ -27,7 +25,6 @@ public:
 
     void SetPicture(const std::string& picture, Kind kind);
     const std::string& Picture() const { return picture_; }
-    Kind PictureKind() const { return kind_; }
 
     // The five characters shown, the ":" included.
     std::string Text() const;
@@ -37,14 +34,9 @@ public:
     // The text is not a time of day (time pictures only).
     bool InError() const { return error_; }
 
-signals:
-    // The focus left the field (OnExit).
-    void exited();
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
+    void Entered(Qt::FocusReason reason, bool back) override;
 
 private:
     bool Accepts(std::size_t i, char c) const;
@@ -56,7 +48,6 @@ private:
     Kind kind_ = Kind::Text;
     std::string content_ = "     ";
     bool error_ = false;
-    ExitTracker exit_;
 };
 
 } // namespace platform

@@ -1,6 +1,7 @@
 #include "platform/printing.h"
 
 #include "platform/latin1.h"
+#include "platform/seam.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -23,10 +24,10 @@
 namespace platform {
 namespace {
 
-PrintDialog& Dialog()
+Seam<PrintDialog>& Dialog()
 {
-    static PrintDialog dialog;
-    return dialog;
+    static Seam<PrintDialog> seam;
+    return seam;
 }
 
 class PainterCanvas : public PrintCanvas {
@@ -152,15 +153,15 @@ void PrintOnPrinter(QPrinter& printer, const QString& documentName, const std::f
 
 bool ShowPrintDialog(QPrinter& printer, QWidget* parent)
 {
-    if (Dialog())
-        return Dialog()(printer, parent);
+    if (const PrintDialog& standIn = Dialog().Installed())
+        return standIn(printer, parent);
     QPrintDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;
 }
 
 PrintDialog SetPrintDialog(PrintDialog dialog)
 {
-    return std::exchange(Dialog(), std::move(dialog));
+    return Dialog().Replace(std::move(dialog));
 }
 
 void PrintOnePage(QPrinter& printer, const QString& documentName, const std::function<void(PrintCanvas&)>& draw)

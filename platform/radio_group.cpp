@@ -31,11 +31,6 @@ void RadioGroup::SetItems(const QStringList& items)
     }
 }
 
-int RadioGroup::ItemCount() const
-{
-    return static_cast<int>(buttons_->buttons().size());
-}
-
 int RadioGroup::ItemIndex() const
 {
     return buttons_->checkedId();

@@ -17,7 +17,6 @@ public:
 
     // Lays out one button a line under the caption; no item is selected.
     void SetItems(const QStringList& items);
-    int ItemCount() const;
 
     // The selected item, -1 for none. Setting it from code fires nothing.
     int ItemIndex() const;

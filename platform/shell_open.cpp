@@ -1,5 +1,7 @@
 #include "platform/shell_open.h"
 
+#include "platform/seam.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -15,10 +17,10 @@
 namespace platform {
 namespace {
 
-DocumentOpener& Opener()
+Seam<DocumentOpener>& Opener()
 {
-    static DocumentOpener opener;
-    return opener;
+    static Seam<DocumentOpener> seam;
+    return seam;
 }
 
 #ifndef _WIN32
@@ -44,7 +46,7 @@ std::optional<QFileInfo> Resolve(const QString& file)
 
 DocumentOpener SetDocumentOpener(DocumentOpener opener)
 {
-    return std::exchange(Opener(), std::move(opener));
+    return Opener().Replace(std::move(opener));
 }
 
 void ShellOpen(const QString& file, const std::optional<QString>& parameters)
@@ -63,8 +65,8 @@ void ShellOpen(const QString& file, const std::optional<QString>& parameters)
         QProcess::startDetached(path, arguments, QDir::currentPath());
         return;
     }
-    if (Opener())
-        Opener()(path, parameters);
+    if (const DocumentOpener& opener = Opener().Installed())
+        opener(path, parameters);
     else
         QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 #endif
