@@ -59,3 +59,21 @@ click_at() {
   xdotool mousemove --window "$1" "$2" "$3" click 1
   sleep 0.3
 }
+
+# Saves a picture of window <id> in <file> once the window stands still: two
+# pictures a moment apart that are the same.
+picture_of() {
+  local id=$1 file=$2 previous=""
+  for _ in $(seq 50); do
+    import -window "$id" "$file.next.png" 2>/dev/null || { sleep 0.1; continue; }
+    local now
+    now=$(md5sum < "$file.next.png")
+    if [ "$now" = "$previous" ]; then
+      mv "$file.next.png" "$file"
+      return 0
+    fi
+    previous=$now
+    sleep 0.1
+  done
+  mv "$file.next.png" "$file" 2>/dev/null
+}
