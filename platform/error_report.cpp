@@ -11,11 +11,7 @@
 namespace platform {
 namespace {
 
-Seam<ErrorReporter>& Reporter()
-{
-    static Seam<ErrorReporter> seam;
-    return seam;
-}
+Seam<ErrorReporter> reporterSeam; // used only once main has begun
 
 void ShowMessageBox(const QString& message)
 {
@@ -28,7 +24,7 @@ void ShowMessageBox(const QString& message)
 
 void ReportError(const QString& message)
 {
-    if (const ErrorReporter& reporter = Reporter().Installed())
+    if (const ErrorReporter& reporter = reporterSeam.Installed())
         reporter(message);
     else
         ShowMessageBox(message);
@@ -36,7 +32,7 @@ void ReportError(const QString& message)
 
 ErrorReporter SetErrorReporter(ErrorReporter reporter)
 {
-    return Reporter().Replace(std::move(reporter));
+    return reporterSeam.Replace(std::move(reporter));
 }
 
 void Guard(const std::function<void()>& handler)

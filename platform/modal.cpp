@@ -9,23 +9,19 @@
 namespace platform {
 namespace {
 
-Seam<ModalRunner>& Runner()
-{
-    static Seam<ModalRunner> seam;
-    return seam;
-}
+Seam<ModalRunner> runnerSeam; // used only once main has begun
 
 } // namespace
 
 int ShowModal(QDialog& dialog)
 {
-    const ModalRunner& runner = Runner().Installed();
+    const ModalRunner& runner = runnerSeam.Installed();
     return runner ? runner(dialog) : dialog.exec();
 }
 
 ModalRunner SetModalRunner(ModalRunner runner)
 {
-    return Runner().Replace(std::move(runner));
+    return runnerSeam.Replace(std::move(runner));
 }
 
 } // namespace platform

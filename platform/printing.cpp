@@ -24,11 +24,7 @@
 namespace platform {
 namespace {
 
-Seam<PrintDialog>& Dialog()
-{
-    static Seam<PrintDialog> seam;
-    return seam;
-}
+Seam<PrintDialog> dialogSeam; // used only once main has begun
 
 class PainterCanvas : public PrintCanvas {
 public:
@@ -153,7 +149,7 @@ void PrintOnPrinter(QPrinter& printer, const QString& documentName, const std::f
 
 bool ShowPrintDialog(QPrinter& printer, QWidget* parent)
 {
-    if (const PrintDialog& standIn = Dialog().Installed())
+    if (const PrintDialog& standIn = dialogSeam.Installed())
         return standIn(printer, parent);
     QPrintDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;
@@ -161,7 +157,7 @@ bool ShowPrintDialog(QPrinter& printer, QWidget* parent)
 
 PrintDialog SetPrintDialog(PrintDialog dialog)
 {
-    return Dialog().Replace(std::move(dialog));
+    return dialogSeam.Replace(std::move(dialog));
 }
 
 void PrintOnePage(QPrinter& printer, const QString& documentName, const std::function<void(PrintCanvas&)>& draw)

@@ -17,11 +17,7 @@
 namespace platform {
 namespace {
 
-Seam<DocumentOpener>& Opener()
-{
-    static Seam<DocumentOpener> seam;
-    return seam;
-}
+Seam<DocumentOpener> openerSeam; // used only once main has begun
 
 #ifndef _WIN32
 // The file a bare name stands for in the working directory, if any.
@@ -46,7 +42,7 @@ std::optional<QFileInfo> Resolve(const QString& file)
 
 DocumentOpener SetDocumentOpener(DocumentOpener opener)
 {
-    return Opener().Replace(std::move(opener));
+    return openerSeam.Replace(std::move(opener));
 }
 
 void ShellOpen(const QString& file, const std::optional<QString>& parameters)
@@ -65,7 +61,7 @@ void ShellOpen(const QString& file, const std::optional<QString>& parameters)
         QProcess::startDetached(path, arguments, QDir::currentPath());
         return;
     }
-    if (const DocumentOpener& opener = Opener().Installed())
+    if (const DocumentOpener& opener = openerSeam.Installed())
         opener(path, parameters);
     else
         QDesktopServices::openUrl(QUrl::fromLocalFile(path));

@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QMouseEvent>
 #include <QStringList>
 #include <QTest>
 #include <QWidget>
@@ -56,6 +57,16 @@ inline void Enter(QWidget* field)
 {
     field->setFocus(Qt::TabFocusReason);
     QApplication::processEvents();
+}
+
+// Sends a mouse move to `target` (at its centre, or at `at`), as the window
+// system would.
+inline void MoveOver(QWidget* target, QWidget* window, QPoint at = {})
+{
+    const QPoint local = at.isNull() ? target->rect().center() : at;
+    QMouseEvent move(QEvent::MouseMove, local, target->mapTo(window, local), target->mapToGlobal(local), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
 }
 
 // Leaves the focused field with Tab.

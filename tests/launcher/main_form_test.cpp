@@ -1,6 +1,7 @@
 #include "launcher/about_box.h"
 #include "launcher/main_form.h"
 #include "launcher/splash_form.h"
+#include "launcher/start_sequence.h"
 #include "platform/modal.h"
 
 #include "../qt_test_support.h"
@@ -8,6 +9,10 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -85,35 +90,26 @@ TEST(LauncherWindow, OpensWithSunMoonFocusedAndTabsInOrder)
     EXPECT_EQ(QApplication::focusWidget(), order[std::size(order) - 1]);
 }
 
-// Sends a mouse move to `target` at its centre, as the window system would.
-void MoveOver(QWidget* target, QWidget* window, QPoint at = {})
-{
-    const QPoint local = at.isNull() ? target->rect().center() : at;
-    QMouseEvent move(QEvent::MouseMove, local, target->mapTo(window, local), target->mapToGlobal(local),
-                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &move);
-}
-
 TEST(LauncherWindow, HoverLineKeepsTheLastPlaceItWasSetBy)
 {
     launcher::TMainForm form(FastTicks());
     EXPECT_TRUE(form.Label7->text().isEmpty());
-    MoveOver(form.Button11, &form);
+    testsupport::MoveOver(form.Button11, &form);
     EXPECT_EQ(form.Label7->text(), QStringLiteral("Dead Reckoning Calculations"));
     // Onto the memo, the Manual button, a label, the picture, the strip: unchanged.
     for (QWidget* place : std::initializer_list<QWidget*>{form.Memo2->viewport(), form.Button4, form.Button13,
                                                           form.Label5, form.Image1, form.CoolBar1, form.Panel1,
                                                           form.Label7}) {
-        MoveOver(place, &form);
+        testsupport::MoveOver(place, &form);
         EXPECT_EQ(form.Label7->text(), QStringLiteral("Dead Reckoning Calculations"))
             << place->objectName().toStdString();
     }
     // The bare window surface sets the title.
-    MoveOver(&form, &form, QPoint(300, 240));
+    testsupport::MoveOver(&form, &form, QPoint(300, 240));
     EXPECT_EQ(form.Label7->text(), QStringLiteral("VORLAN 4.1"));
-    MoveOver(form.Button2, &form);
+    testsupport::MoveOver(form.Button2, &form);
     EXPECT_EQ(form.Label7->text(), QStringLiteral("Calculations of Tidal Streams"));
-    MoveOver(form.Button6, &form);
+    testsupport::MoveOver(form.Button6, &form);
     EXPECT_EQ(form.Label7->text(), QStringLiteral("Calculation or Replay of astronomical Position Fix."));
 }
 
@@ -140,7 +136,7 @@ TEST(LauncherWindow, TextsStayReadableUnderADarkDesktopScheme)
     box.show();
     {
         testsupport::DarkDesktop dark;
-        MoveOver(form.Button11, &form); // the hover line shows
+        testsupport::MoveOver(form.Button11, &form); // the hover line shows
         testsupport::ExpectReadable(form);
         testsupport::ExpectReadable(box);
         EXPECT_EQ(form.Label2->palette().color(QPalette::WindowText), QColor(0, 0, 128));
@@ -206,6 +202,63 @@ TEST(AboutBox, ContentAndEnterCloses)
         EXPECT_FALSE(box.isVisible());
         EXPECT_EQ(box.result(), 1);
     }
+}
+
+// The events the windows of the start sequence receive, in order.
+class WindowEvents : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const char* window = qobject_cast<launcher::TSplashForm*>(watched) ? "splash"
+                             : qobject_cast<launcher::TMainForm*>(watched) ? "main"
+                                                                            : nullptr;
+        if (window && (event->type() == QEvent::Show || event->type() == QEvent::Paint ||
+                       event->type() == QEvent::Hide)) {
+            const char* what = event->type() == QEvent::Show ? "shown" : event->type() == QEvent::Hide ? "hidden" : "painted";
+            const std::string line = std::string(window) + " " + what;
+            if (seen.empty() || seen.back() != line)
+                seen.push_back(line);
+        }
+        return false;
+    }
+    std::vector<std::string> seen;
+};
+
+TEST(LauncherStart, SplashFirstThenTheMainWindowAndTheAboutBoxBehindItsButton)
+{
+    const QString title = QApplication::applicationDisplayName();
+    WindowEvents events;
+    qApp->installEventFilter(&events);
+    const launcher::Suite suite = launcher::StartSuite(FastTicks());
+    QApplication::processEvents();
+    qApp->removeEventFilter(&events);
+
+    // The splash is shown and painted before anything of the main window,
+    // and gone before the main window is shown.
+    ASSERT_GE(events.seen.size(), 4u);
+    EXPECT_EQ(events.seen[0], "splash shown");
+    EXPECT_EQ(events.seen[1], "splash painted");
+    const auto hidden = std::find(events.seen.begin(), events.seen.end(), "splash hidden");
+    const auto mainShown = std::find(events.seen.begin(), events.seen.end(), "main shown");
+    ASSERT_NE(hidden, events.seen.end());
+    ASSERT_NE(mainShown, events.seen.end());
+    EXPECT_LT(hidden, mainShown);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        EXPECT_EQ(qobject_cast<launcher::TSplashForm*>(w), nullptr) << "the splash is still there";
+    EXPECT_EQ(QApplication::applicationDisplayName(), QStringLiteral("VORLAN 4.1"));
+    EXPECT_TRUE(suite.Main->isVisible());
+    EXPECT_FALSE(suite.About->isVisible());
+
+    // The About box behind its button.
+    QList<QDialog*> shown;
+    const platform::ModalRunner previous = platform::SetModalRunner([&](QDialog& d) {
+        shown.append(&d);
+        return 1;
+    });
+    QTest::mouseClick(suite.Main->Button13, Qt::LeftButton);
+    platform::SetModalRunner(previous);
+    EXPECT_EQ(shown, QList<QDialog*>{suite.About.get()});
+    QApplication::setApplicationDisplayName(title);
 }
 
 TEST(SplashForm, FramelessPictureAtItsOwnSize)

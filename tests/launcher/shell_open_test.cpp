@@ -6,6 +6,7 @@
 #include "../qt_test_support.h"
 
 #include <QDir>
+#include <QPushButton>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -22,7 +23,8 @@ protected:
         ASSERT_TRUE(dir_.isValid());
         previous_ = QDir::currentPath();
         QDir::setCurrent(dir_.path());
-        for (const char* program : {"legplot", "ebbflow", "solara"})
+        for (const char* program : {"solara", "obsprep", "celpos", "ebbflow", "gridout", "gridin", "rangebear",
+                                    "legplot", "datumshift"})
             WriteRecorder(QString::fromLatin1(program));
         QFile manual(dir_.filePath(QStringLiteral("Vorlan41Manual.chm")));
         ASSERT_TRUE(manual.open(QIODevice::WriteOnly));
@@ -47,6 +49,14 @@ protected:
                      "mv \"$(dirname \"$0\")/$(basename \"$0\").$$.tmp\" \"$(dirname \"$0\")/$(basename \"$0\").$$\"\n");
         script.close();
         script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    // Forgets what the programs recorded so far.
+    void ClearRecords()
+    {
+        for (const QString& f : QDir(dir_.path()).entryList(QDir::Files))
+            if (f.contains(QLatin1Char('.')) && !f.endsWith(QStringLiteral(".chm")))
+                QFile::remove(dir_.filePath(f));
     }
 
     // The argument lists the runs of `name` recorded, waiting for `count`.
@@ -79,6 +89,64 @@ protected:
 launcher::TMainForm::TickSource FastTicks()
 {
     return [t = std::uint32_t{0}]() mutable { return t += 100; };
+}
+
+// Every button of the launcher: its name and caption, what a click opens and
+// with which parameter, and the line the mouse over it shows (wayline, the
+// route module, is left out of the folder: its button starts nothing).
+struct ModuleButton {
+    const char* name;
+    const char* caption;
+    const char* file;
+    const char* parameter; // nullptr: none
+    const char* hover;     // nullptr: the line is left as it was
+};
+
+const ModuleButton Buttons[] = {
+    {"Button7", "&Sun Moon", "solara.exe", nullptr, "Sun and Moon Phenomena (Rise and Set)"},
+    {"Button5", "Astro &Planning", "obsprep.exe", nullptr, "Planning an Astronomical Position Fix"},
+    {"Button6", "&Astro Pos. Fix", "celpos.exe", nullptr, "Calculation or Replay of astronomical Position Fix."},
+    {"Button1", "&Tide", "ebbflow.exe", nullptr, "Calculations of Vertical Tide(s)"},
+    {"Button2", "St&reams", "ebbflow.exe", "STR", "Calculations of Tidal Streams"},
+    {"Button3", "R&oute", "wayline.exe", nullptr, "Route Calculations"},
+    {"Button8", "&Geo UTM", "gridout.exe", nullptr, "Conversion of Geographical Coordinates to UTM"},
+    {"Button9", "&UTM Geo", "gridin.exe", nullptr, "Conversion of UTM to Geographical Coordinates"},
+    {"Button10", "&Dist. Azimuth", "rangebear.exe", nullptr, "Distance and Course Calculations"},
+    {"Button11", "Dead &Reckoning", "legplot.exe", nullptr, "Dead Reckoning Calculations"},
+    {"Button12", "Trans&formations", "datumshift.exe", nullptr, "Datum Transformations"},
+    {"Button4", "Manual", "Vorlan41Manual.chm", "STR", nullptr},
+};
+
+TEST_F(ModulesInTheWorkingDirectory, EveryButtonOpensItsFileWithItsParameterAndSaysWhatItIs)
+{
+    launcher::TMainForm form(FastTicks());
+    testsupport::ShowActive(form);
+    for (const ModuleButton& b : Buttons) {
+        SCOPED_TRACE(b.name);
+        auto* button = form.findChild<QPushButton*>(QString::fromLatin1(b.name));
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(button->text(), QString::fromLatin1(b.caption));
+
+        const QString before = form.Label7->text();
+        testsupport::MoveOver(button, &form);
+        EXPECT_EQ(form.Label7->text(), b.hover ? QString::fromLatin1(b.hover) : before);
+
+        const QString file = QString::fromLatin1(b.file);
+        const QString program = file.endsWith(QStringLiteral(".exe")) ? file.chopped(4) : QString();
+        ClearRecords();
+        documents_.clear();
+        QTest::mouseClick(button, Qt::LeftButton);
+        const QString arguments = b.parameter ? QStringLiteral("1|") + QString::fromLatin1(b.parameter)
+                                              : QStringLiteral("0");
+        if (program.isEmpty()) { // a document, for the desktop to open
+            EXPECT_EQ(documents_, QStringList{QDir(dir_.path()).absoluteFilePath(file) + QStringLiteral("|") +
+                                              QString::fromLatin1(b.parameter)});
+        } else if (program == QStringLiteral("wayline")) {
+            EXPECT_TRUE(Runs(program, 0).isEmpty());
+        } else {
+            EXPECT_EQ(Runs(program, 1), QStringList{arguments});
+        }
+    }
 }
 
 TEST_F(ModulesInTheWorkingDirectory, DeadReckoningStartsLegplotWithoutArguments)

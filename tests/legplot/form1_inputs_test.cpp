@@ -1,9 +1,14 @@
 #include "form1_test_support.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -254,6 +259,78 @@ TEST(Form1Legs, PoleStopsAtTheLegAndIsReported)
     EXPECT_FALSE(w->Label31->text().isEmpty());
     EXPECT_EQ(w->StatusMessage(), QString());
     EXPECT_TRUE(w.Leg(5).Computed);
+}
+
+// The twenty result texts as they stand.
+QStringList Results(const Window& w)
+{
+    QStringList texts;
+    for (QLabel* label : {w->Label7, w->Label8, w->Label9, w->Label10, w->Label11, w->Label12, w->Label14, w->Label15,
+                          w->Label16, w->Label17, w->Label24, w->Label25, w->Label26, w->Label27, w->Label28,
+                          w->Label29, w->Label30, w->Label31, w->Label32, w->Label33})
+        texts.append(label->text());
+    return texts;
+}
+
+// Each input, changed as a user changes it, recomputes the voyage: some
+// result on the screen moves.
+TEST(Form1Inputs, EveryInputRecomputesTheVoyage)
+{
+    using testsupport::ClickIntoStart;
+    using testsupport::Key;
+    using testsupport::Type;
+    Window w;
+    ClickIntoStart(w->MaskEdit21);
+    for (int leg = 1; leg <= 5; ++leg) { // course, speed, interval, row by row
+        Type("0450");
+        Key(Qt::Key_Tab);
+        Type("100");
+        Key(Qt::Key_Tab);
+        Type("0100");
+        Key(Qt::Key_Tab);
+    }
+    const auto typeInto = [](QWidget* field, const char* text) {
+        return [field, text] {
+            ClickIntoStart(field);
+            Type(text);
+            Key(Qt::Key_Tab);
+        };
+    };
+    const auto click = [](QAbstractButton* button) { return [button] { QTest::mouseClick(button, Qt::LeftButton); }; };
+    const std::vector<std::pair<std::string, std::function<void()>>> inputs = {
+        {"start latitude", typeInto(w->lat_edit, "510000")},
+        {"its hemisphere", [&] { QTest::mouseClick(w->NorS, Qt::LeftButton); }},
+        {"start longitude", typeInto(w->lon_edit, "0050000")},
+        {"its hemisphere", [&] { QTest::mouseClick(w->EorW, Qt::LeftButton); }},
+        {"departure date", [&] {
+             ClickIntoStart(w->DatePicker);
+             Key(Qt::Key_Up);
+         }},
+        {"departure time", typeInto(w->TimePicker, "1030")},
+        {"ellipsoid", [&] { // the sphere: Airy's neighbours differ by less than a shown digit here
+             ClickIntoStart(w->TimePicker);
+             Key(Qt::Key_Tab);
+             Key(Qt::Key_End);
+             Key(Qt::Key_Up);
+         }},
+        {"display format", click(w->RadioGroup1->Item(1))},
+        {"leg 1 course", typeInto(w->MaskEdit21, "0900")},  {"leg 1 speed", typeInto(w->MaskEdit16, "120")},
+        {"leg 1 interval", typeInto(w->Maskedit11, "0200")}, {"leg 2 course", typeInto(w->MaskEdit22, "1800")},
+        {"leg 2 speed", typeInto(w->MaskEdit17, "120")},     {"leg 2 interval", typeInto(w->Maskedit12, "0200")},
+        {"leg 3 course", typeInto(w->MaskEdit23, "2700")},  {"leg 3 speed", typeInto(w->MaskEdit18, "120")},
+        {"leg 3 interval", typeInto(w->Maskedit13, "0200")}, {"leg 4 course", typeInto(w->MaskEdit24, "3000")},
+        {"leg 4 speed", typeInto(w->MaskEdit19, "120")},     {"leg 4 interval", typeInto(w->Maskedit14, "0200")},
+        {"leg 5 course", typeInto(w->MaskEdit25, "0100")},  {"leg 5 speed", typeInto(w->MaskEdit20, "120")},
+        {"leg 5 interval", typeInto(w->maskedit15, "0200")},
+    };
+    for (const auto& [name, change] : inputs) {
+        const QStringList before = Results(w);
+        change();
+        EXPECT_NE(Results(w), before) << name;
+    }
+    EXPECT_EQ(w->ComboBox1->currentText(), QStringLiteral("Stand.Sphere"));
+    EXPECT_TRUE(w.errors.messages.isEmpty());
+    EXPECT_EQ(w->StatusMessage(), QString());
 }
 
 TEST(Form1Legs, DatePickerOffersOnlyCountableDates)

@@ -60,6 +60,19 @@ TEST(SailLeg, CourseThreeSixtyAndMoreIsSailedModuloOneTurn)
     const auto c400 = SailLeg(WGS84, Rad(10), 400.0, 12.0, 10.0);
     EXPECT_EQ(c400.Phi2, c40.Phi2);
     EXPECT_EQ(c400.DeltaLambda, c40.DeltaLambda);
+
+    // Two whole turns point north; the largest course the field holds,
+    // 999.9, points where 279.9 does (west, a little north).
+    const auto north = SailLeg(WGS84, Rad(10), 0.0, 12.0, 10.0);
+    const auto c720 = SailLeg(WGS84, Rad(10), 720.0, 12.0, 10.0);
+    EXPECT_EQ(c720.Phi2, north.Phi2);
+    EXPECT_EQ(c720.DeltaLambda, 0.0);
+    const auto c999 = SailLeg(WGS84, Rad(10), 999.9, 12.0, 10.0);
+    const auto c279 = SailLeg(WGS84, Rad(10), 279.9, 12.0, 10.0);
+    EXPECT_NEAR(c999.Phi2, c279.Phi2, 1e-14);
+    EXPECT_NEAR(c999.DeltaLambda, c279.DeltaLambda, 1e-14);
+    EXPECT_GT(c999.Phi2, Rad(10));
+    EXPECT_LT(c999.DeltaLambda, -Rad(1.9));
 }
 
 TEST(SailLeg, OnlyExactlyNinetyAndTwoSeventySailTheParallel)
