@@ -40,8 +40,8 @@ public:
         scheduler_.start(QStringLiteral("/usr/sbin/cupsd"),
                          {QStringLiteral("-f"), QStringLiteral("-c"), root + QStringLiteral("/etc/cupsd.conf"),
                           QStringLiteral("-s"), root + QStringLiteral("/etc/cups-files.conf")});
-        for (int tries = 0; tries < 100 && !Admin(QStringLiteral("lpstat"), {QStringLiteral("-r")}); ++tries)
-            QThread::msleep(100);
+        for (int tries = 0; tries < 200 && !Running(); ++tries)
+            QThread::msleep(50);
         cupsSetServer(socket_.toUtf8().constData());
         ready_ = Admin(QStringLiteral("lpadmin"),
                        {QStringLiteral("-p"), QString::fromLatin1(Queue), QStringLiteral("-E"), QStringLiteral("-v"),
@@ -60,10 +60,11 @@ public:
 
     // The scheduler runs and has its queue.
     bool Ready() const { return ready_; }
-    QString Log() const
+    QString Log()
     {
         QFile log(dir_.path() + QStringLiteral("/log/error_log"));
-        return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
+        return (log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString()) + commands_ +
+               QString::fromUtf8(scheduler_.readAll());
     }
 
     // A CUPS command (lpadmin, cupsreject, lpstat...) against this scheduler.
@@ -72,8 +73,21 @@ public:
         arguments.prepend(socket_);
         arguments.prepend(QStringLiteral("-h"));
         QProcess p;
+        p.setProcessChannelMode(QProcess::MergedChannels);
         p.start(command, arguments);
-        return p.waitForFinished(20000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+        const bool done = p.waitForFinished(20000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+        if (!done)
+            commands_ += command + QLatin1Char(' ') + arguments.join(QLatin1Char(' ')) + QStringLiteral(": ") +
+                         QString::fromUtf8(p.readAll()) + QLatin1Char('\n');
+        return done;
+    }
+
+    // lpstat -r says whether the scheduler answers (its exit status does not).
+    bool Running()
+    {
+        QProcess p;
+        p.start(QStringLiteral("lpstat"), {QStringLiteral("-h"), socket_, QStringLiteral("-r")});
+        return p.waitForFinished(20000) && p.readAllStandardOutput().startsWith("scheduler is running");
     }
 
     void Stop()
@@ -95,6 +109,7 @@ private:
     QTemporaryDir dir_;
     QString socket_;
     QProcess scheduler_;
+    QString commands_; // what failed commands said
     bool ready_ = false;
 };
 
