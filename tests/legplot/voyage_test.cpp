@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <map>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -140,6 +141,11 @@ struct Arrival {
     const char* date;
     const char* time;
 };
+
+void PrintTo(const Arrival& a, std::ostream* os)
+{
+    *os << a.d << '/' << a.m << '/' << a.y << ' ' << a.departure << " + " << a.hours << " h";
+}
 
 class Arrivals : public testing::TestWithParam<Arrival> {};
 
