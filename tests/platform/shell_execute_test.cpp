@@ -19,13 +19,17 @@ namespace fs = std::filesystem;
 
 class ShellExecuteOpen : public testing::Test {
 protected:
+    // Each test starts the module in a folder of its own, so that tests run
+    // side by side never read each other's records.
     void SetUp() override
     {
         previous_ = fs::current_path();
-        fs::current_path(RECORD_ARGUMENTS_DIR);
-        for (const fs::directory_entry& e : fs::directory_iterator("."))
-            if (e.path().filename().string().rfind("record-", 0) == 0)
-                fs::remove(e.path());
+        const fs::path folder = fs::path(RECORD_ARGUMENTS_DIR) /
+            (std::string("shell-") + testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder);
+        fs::create_directory(folder);
+        fs::copy_file(fs::path(RECORD_ARGUMENTS_DIR) / RECORD_ARGUMENTS, folder / RECORD_ARGUMENTS);
+        fs::current_path(folder);
     }
     void TearDown() override { fs::current_path(previous_); }
 
