@@ -21,10 +21,18 @@ void Edit::SetText(const std::string& text)
     setText(ToQt(text));
 }
 
+void Edit::mousePressEvent(QMouseEvent* event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+    Field::mousePressEvent(event);
+}
+
 void Edit::mouseReleaseEvent(QMouseEvent* event)
 {
-    QLineEdit::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    Field::mouseReleaseEvent(event);
+    if (click)
         emit clicked();
 }
 

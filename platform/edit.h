@@ -1,6 +1,6 @@
 // A plain single-line edit with the events the windows handle: a change of
 // its text (only a real change: writing the same text is none), a mouse
-// click, and the focus leaving it.
+// click (pressed and released on it), and the focus leaving it.
 #pragma once
 
 #include "platform/field.h"
@@ -23,7 +23,11 @@ signals:
     void clicked(); // OnClick
 
 protected:
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool pressed_ = false; // a click that a refusal dropped is none
 };
 
 } // namespace platform

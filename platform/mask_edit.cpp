@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QTimer>
 
 #include <algorithm>
 
@@ -24,9 +23,8 @@ bool IsDigit(char c)
 
 MaskEdit::MaskEdit(QWidget* parent) : Field(parent)
 {
-    // Every change goes through the mask: no context menu, drops or input
-    // methods that would write around it.
-    setContextMenuPolicy(Qt::NoContextMenu);
+    // Every change goes through the mask: no drops or input methods that
+    // would write around it.
     setAcceptDrops(false);
     setAttribute(Qt::WA_InputMethodEnabled, false);
 }
@@ -102,6 +100,15 @@ void MaskEdit::SetText(const std::string& text)
     typed_ = false;
     restore_ = content_;
     Show(0);
+}
+
+void MaskEdit::SetRefusedText(const std::string& text, const std::string& stored)
+{
+    SetText(stored);
+    const std::string restore = content_;
+    SetText(text);
+    restore_ = restore;
+    typed_ = true;
 }
 
 QString MaskEdit::Shown() const
@@ -205,14 +212,12 @@ void MaskEdit::keyPressEvent(QKeyEvent* event)
         return;
     }
     if (event->matches(QKeySequence::Paste)) {
-        TypeText(PastedText());
+        PasteText(PastedText());
         return;
     }
     if (event->matches(QKeySequence::Cut)) {
         copy();
-        const int from = selectionStart();
-        ClearRange(from, selectionEnd());
-        Show(from < 0 ? cursorPosition() : from);
+        EraseSelection();
         return;
     }
     if (event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete) {
@@ -254,6 +259,18 @@ void MaskEdit::keyPressEvent(QKeyEvent* event)
     }
 }
 
+void MaskEdit::PasteText(const std::string& text)
+{
+    TypeText(text);
+}
+
+void MaskEdit::EraseSelection()
+{
+    const int from = selectionStart();
+    ClearRange(from, selectionEnd());
+    Show(from < 0 ? cursorPosition() : from);
+}
+
 void MaskEdit::Entered(Qt::FocusReason, bool)
 {
     // A refused entry keeps what it had to restore.
@@ -261,31 +278,14 @@ void MaskEdit::Entered(Qt::FocusReason, bool)
         restore_ = content_;
 }
 
-bool MaskEdit::focusNextPrevChild(bool next)
-{
-    if (typed_ && FirstEmptyRequired() >= 0) {
-        Refuse();
-        return true;
-    }
-    return QLineEdit::focusNextPrevChild(next);
-}
-
 void MaskEdit::Left()
 {
-    if (typed_ && FirstEmptyRequired() >= 0) {
-        // The click that took the focus has already landed elsewhere; take
-        // it back once it is done.
-        QTimer::singleShot(0, this, &MaskEdit::Refuse);
-        return;
-    }
     typed_ = false;
     Field::Left();
 }
 
-void MaskEdit::Refuse()
+void MaskEdit::Refused()
 {
-    QApplication::beep();
-    setFocus(Qt::OtherFocusReason);
     deselect();
     const int empty = FirstEmptyRequired();
     setCursorPosition(empty < 0 ? 0 : empty);

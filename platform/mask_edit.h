@@ -14,6 +14,7 @@
 // not emitted. Escape restores the text from before the editing. A field
 // that was not changed is never refused. A key or a paste the mask does not
 // take changes nothing: text, selection and caret stay as they were.
+// Drops are not taken at all.
 #pragma once
 
 #include "platform/field.h"
@@ -35,6 +36,11 @@ public:
 
     std::string Text() const;
     void SetText(const std::string& text);
+    // Shows `text`, an entry the window refused, as changed by typing;
+    // Escape brings back `stored`, the text of what the window holds.
+    void SetRefusedText(const std::string& text, const std::string& stored);
+
+    bool HalfTyped() const override { return typed_ && FirstEmptyRequired() >= 0; }
 
     // The text was changed by typing since it was last set or accepted.
     bool ChangedByTyping() const { return typed_; }
@@ -45,9 +51,11 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    bool focusNextPrevChild(bool next) override;
     void Entered(Qt::FocusReason reason, bool back) override;
-    void Left() override; // exited() only when the entry is accepted
+    void Left() override;
+    void Refused() override;
+    void PasteText(const std::string& text) override;
+    void EraseSelection() override;
 
 private:
     struct Position {
@@ -65,7 +73,6 @@ private:
     void ClearRange(int from, int to);
     QString Shown() const;
     void Show(int cursor);
-    void Refuse();
 
     std::string mask_;
     std::vector<Position> positions_;

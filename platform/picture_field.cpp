@@ -45,7 +45,6 @@ bool IsTimeOfDay(const std::string& text)
 
 PictureField::PictureField(QWidget* parent) : Field(parent)
 {
-    setContextMenuPolicy(Qt::NoContextMenu);
     setAcceptDrops(false);
     setAttribute(Qt::WA_InputMethodEnabled, false);
     setStyle(new BlockCaretStyle(fontMetrics().horizontalAdvance(QLatin1Char('0')), this));
@@ -103,7 +102,7 @@ void PictureField::UpdateErrorColours()
     setPalette(colours);
 }
 
-void PictureField::TypeText(const std::string& text)
+void PictureField::PasteText(const std::string& text)
 {
     // All or nothing: one character the picture does not take leaves the
     // text, the selection and the caret as they were.
@@ -149,15 +148,19 @@ void PictureField::keyPressEvent(QKeyEvent* event)
         return;
     }
     if (const std::string typed = TypedText(*event); !typed.empty()) {
-        TypeText(typed);
+        PasteText(typed);
         return;
     }
     if (event->matches(QKeySequence::Paste)) {
-        TypeText(PastedText());
+        PasteText(PastedText());
         return;
     }
-    if (event->matches(QKeySequence::Cut) || event->matches(QKeySequence::Undo) ||
-        event->matches(QKeySequence::Redo))
+    if (event->matches(QKeySequence::Cut)) {
+        copy();
+        EraseSelection();
+        return;
+    }
+    if (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo))
         return;
     // Navigation, selection, copying: the line edit's own. A key that would
     // change the text some other way changes nothing.
@@ -169,6 +172,17 @@ void PictureField::keyPressEvent(QKeyEvent* event)
         if (length > 0)
             setSelection(from, length);
     }
+}
+
+void PictureField::EraseSelection()
+{
+    if (!hasSelectedText())
+        return;
+    const int from = selectionStart();
+    for (int i = from; i < selectionEnd(); ++i)
+        if (picture_[static_cast<std::size_t>(i)] != ':')
+            content_[static_cast<std::size_t>(i)] = ' ';
+    Show(from);
 }
 
 void PictureField::Entered(Qt::FocusReason, bool back)

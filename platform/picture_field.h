@@ -37,10 +37,11 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void Entered(Qt::FocusReason reason, bool back) override;
+    void PasteText(const std::string& text) override;
+    void EraseSelection() override;
 
 private:
     bool Accepts(std::size_t i, char c) const;
-    void TypeText(const std::string& text);
     void Show(int cursor);
     void UpdateErrorColours();
 
