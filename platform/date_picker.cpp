@@ -1,20 +1,25 @@
 #include "platform/date_picker.h"
 
+#include "platform/error_report.h"
+#include "platform/latin1.h"
+#include "platform/number_settings.h"
+
 #include <QApplication>
 #include <QKeyEvent>
-#include <QLocale>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QToolButton>
 
 #include <algorithm>
-#include <climits>
 
 namespace platform {
 namespace {
 
 constexpr int ArrowWidth = 18;
 constexpr int PageStep = 10;
-constexpr int TwoDigitYearEpoch = 2000; // "yy" 26 is 2026
+constexpr int SmallestPixelSize = 6; // the long date shrinks no further
+constexpr int LineEditMargin = 2;    // the line edit's own margin on each side of its text
 
 // The pull-down calendar: a popup that Escape, F4 and Alt+Up close.
 class CalendarPopup : public QCalendarWidget {
@@ -48,9 +53,8 @@ bool IsAsciiDigit(QChar c)
 DatePicker::DatePicker(QWidget* parent)
     : Field(parent), arrow_(new QToolButton(this)), calendar_(new CalendarPopup(this))
 {
-    // The text is the date's: only the keys below and the calendar change it.
-    setReadOnly(true);
-    setContextMenuPolicy(Qt::NoContextMenu);
+    // Every change goes through the sections: no drops or input methods
+    // that would write around them.
     setAcceptDrops(false);
     setAttribute(Qt::WA_InputMethodEnabled, false);
     setTextMargins(0, 0, ArrowWidth, 0);
@@ -58,6 +62,7 @@ DatePicker::DatePicker(QWidget* parent)
     arrow_->setArrowType(Qt::DownArrow);
     arrow_->setFocusPolicy(Qt::NoFocus);
     arrow_->setCursor(Qt::ArrowCursor);
+    arrow_->setAccessibleName(tr("Open calendar"));
     connect(arrow_, &QToolButton::clicked, this, [this] {
         setFocus(Qt::MouseFocusReason);
         ShowCalendar();
@@ -65,7 +70,7 @@ DatePicker::DatePicker(QWidget* parent)
 
     const auto pick = [this](QDate picked) {
         calendar_->close();
-        setDate(picked);
+        Commit(std::clamp(picked, minimum_, maximum_));
     };
     connect(calendar_, &QCalendarWidget::activated, this, pick);
     connect(calendar_, &QCalendarWidget::clicked, this, pick);
@@ -75,18 +80,8 @@ DatePicker::DatePicker(QWidget* parent)
 
 void DatePicker::setDate(QDate date)
 {
-    if (!date.isValid())
-        return;
-    date = std::clamp(date, minimum_, maximum_);
-    typed_.clear();
-    pending_ = false;
-    if (date == date_) {
-        Show();
-        return;
-    }
-    date_ = date;
-    Show();
-    emit dateChanged(date_);
+    if (date.isValid())
+        Commit(std::clamp(date, minimum_, maximum_));
 }
 
 void DatePicker::setDateRange(QDate minimum, QDate maximum)
@@ -100,182 +95,104 @@ void DatePicker::setDateRange(QDate minimum, QDate maximum)
 void DatePicker::setDisplayFormat(const QString& format)
 {
     format_ = format;
-    sections_.clear();
-    editable_.clear();
-    const auto text = [this](const QString& t) { sections_.push_back({Kind::Text, t}); };
-    for (qsizetype i = 0; i < format.size();) {
-        const QChar c = format[i];
-        if (c == QLatin1Char('\'')) {
-            // Quoted text; two quotes stand for one.
-            QString quoted;
-            ++i;
-            while (i < format.size()) {
-                if (format[i] == QLatin1Char('\'')) {
-                    if (i + 1 < format.size() && format[i + 1] == QLatin1Char('\'')) {
-                        quoted += QLatin1Char('\'');
-                        i += 2;
-                        continue;
-                    }
-                    ++i;
-                    break;
-                }
-                quoted += format[i++];
-            }
-            text(quoted.isEmpty() ? QStringLiteral("'") : quoted);
-            continue;
-        }
-        if (c == QLatin1Char('d') || c == QLatin1Char('M') || c == QLatin1Char('y')) {
-            qsizetype j = i;
-            while (j < format.size() && format[j] == c)
-                ++j;
-            const QString letters = format.mid(i, j - i);
-            const Kind kind = c == QLatin1Char('d') ? (letters.size() >= 3 ? Kind::Weekday : Kind::Day)
-                              : c == QLatin1Char('M') ? Kind::Month
-                                                      : Kind::Year;
-            sections_.push_back({kind, kind == Kind::Year && letters.size() != 2 ? QStringLiteral("yyyy") : letters});
-            if (kind != Kind::Weekday)
-                editable_.push_back(sections_.size() - 1);
-            i = j;
-            continue;
-        }
-        text(QString(c));
-        ++i;
-    }
+    layout_ = DateLayout(format);
     current_ = 0;
-    typed_.clear();
-    pending_ = false;
+    entry_ = DateEntry(date_);
     Show();
 }
 
 void DatePicker::Show()
 {
-    const QLocale locale = this->locale();
-    const Section* current = EditableCount() > 0 ? &Current() : nullptr;
-    QString shown;
-    for (Section& s : sections_) {
-        s.start = static_cast<int>(shown.size());
-        if (pending_ && &s == current)
-            shown += typed_; // digits that make no date yet
-        else if (s.kind == Kind::Text)
-            shown += s.format;
+    const QString shown = layout_.Text(entry_, locale());
+    if (shown != text())
+        QLineEdit::setText(shown);
+    FitText();
+    if (hasFocus() && layout_.PartCount() > 0)
+        setSelection(layout_.Start(current_), layout_.Length(current_));
+}
+
+void DatePicker::FitText()
+{
+    // The long date of some locales is wider than the field: it shrinks
+    // rather than scrolls, so that it never loses its first letters.
+    QFont font = parentWidget() ? parentWidget()->font() : QApplication::font();
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QRect contents =
+        style()->subElementRect(QStyle::SE_LineEditContents, &option, this).marginsRemoved(textMargins());
+    const int room = contents.width() - 2 * LineEditMargin - style()->pixelMetric(QStyle::PM_TextCursorWidth);
+    while (QFontMetrics(font).horizontalAdvance(text()) > room) {
+        if (font.pixelSize() > SmallestPixelSize)
+            font.setPixelSize(font.pixelSize() - 1);
+        else if (font.pixelSize() < 0 && QFontInfo(font).pixelSize() > SmallestPixelSize)
+            font.setPointSizeF(font.pointSizeF() - 0.5);
         else
-            shown += locale.toString(date_, s.format);
-        s.length = static_cast<int>(shown.size()) - s.start;
+            break;
     }
-    QLineEdit::setText(shown);
-    if (hasFocus() && current)
-        setSelection(current->start, current->length);
+    if (font != this->font())
+        setFont(font);
 }
 
-QDate DatePicker::WithSection(Kind kind, int value) const
+void DatePicker::Commit(QDate date)
 {
-    int year = date_.year(), month = date_.month(), day = date_.day();
-    if (kind == Kind::Day)
-        day = value;
-    else if (kind == Kind::Month)
-        month = value;
-    else if (kind == Kind::Year)
-        year = value;
-    const QDate first(year, month, 1);
-    if (!first.isValid())
-        return {};
-    // The 31st of a month of thirty days is its 30th.
-    return QDate(year, month, std::min(day, first.daysInMonth()));
+    entry_ = DateEntry(date);
+    const bool changed = date != date_;
+    date_ = date;
+    Show();
+    if (changed)
+        emit dateChanged(date_);
 }
 
-bool DatePicker::TakeFromUser(QDate date)
+void DatePicker::TakeIfComplete()
 {
-    if (!date.isValid() || date < minimum_ || date > maximum_) {
-        QApplication::beep();
-        return false;
-    }
-    const QString typed = typed_;
-    const bool pending = pending_;
-    setDate(date);
-    typed_ = typed; // the section may take a further digit
-    pending_ = pending;
-    return true;
+    if (const QDate date = entry_.Date(); entry_.Typed() && InRange(date))
+        Commit(date);
+}
+
+bool DatePicker::HalfTyped() const
+{
+    DateEntry finished = entry_;
+    finished.Finish();
+    return finished.Typed() && !InRange(finished.Date());
 }
 
 void DatePicker::TypeDigit(int digit)
 {
-    if (EditableCount() == 0) {
+    if (layout_.PartCount() == 0) {
         QApplication::beep();
         return;
     }
-    const Section& s = Current();
-    const bool year = s.kind == Kind::Year;
-    const int width = year ? static_cast<int>(s.format.size()) : 2;
-    const int largest = s.kind == Kind::Day ? 31 : year ? 9999 : 12;
-    typed_ += QChar(QLatin1Char(static_cast<char>('0' + digit)));
-    int value = typed_.toInt();
-    if (value > largest) { // "13" for a month starts over with the "3"
-        typed_ = typed_.right(1);
-        value = digit;
-    }
-    const bool complete = typed_.size() >= width || (!year && value * 10 > largest);
-    const bool makesADate = year ? complete : value >= 1;
-
-    if (makesADate) {
-        pending_ = false;
-        const int v = year && width == 2 ? TwoDigitYearEpoch + value : value;
-        if (!TakeFromUser(WithSection(s.kind, v))) { // a year out of range
-            typed_.clear();
-            Show();
-            return;
-        }
-    } else {
-        pending_ = true;
-        if (complete) { // "00"
-            QApplication::beep();
-            typed_.clear();
-            pending_ = false;
-            Show();
-            return;
-        }
-    }
-    if (complete) {
-        typed_.clear();
-        if (current_ + 1 < EditableCount())
-            ++current_;
-    }
+    if (entry_.Type(Current(), digit) && current_ + 1 < layout_.PartCount())
+        ++current_;
+    TakeIfComplete();
     Show();
 }
 
-void DatePicker::DropTyped()
+void DatePicker::Select(int part)
 {
-    if (typed_.isEmpty() && !pending_)
-        return;
-    typed_.clear();
-    pending_ = false;
+    entry_.Finish();
+    TakeIfComplete();
+    if (!layout_.PartCount() == 0)
+        current_ = std::clamp(part, 0, layout_.PartCount() - 1);
     Show();
 }
 
 void DatePicker::Step(int steps)
 {
-    DropTyped();
-    if (EditableCount() == 0)
+    entry_.Finish();
+    TakeIfComplete();
+    if (entry_.Typed() || layout_.PartCount() == 0) { // no date to step from
+        QApplication::beep();
+        Show();
         return;
-    const Kind kind = Current().kind;
-    const QDate next = kind == Kind::Day     ? date_.addDays(steps)
-                       : kind == Kind::Month ? date_.addMonths(steps)
-                                             : date_.addYears(steps);
-    setDate(next.isValid() ? next : (steps > 0 ? maximum_ : minimum_));
-}
-
-void DatePicker::Select(int editable)
-{
-    DropTyped();
-    if (EditableCount() == 0)
-        return;
-    current_ = std::clamp(editable, 0, EditableCount() - 1);
-    Show();
+    }
+    Commit(StepPart(date_, Current(), steps, minimum_, maximum_));
 }
 
 void DatePicker::ShowCalendar()
 {
-    DropTyped();
-    calendar_->setSelectedDate(date_);
+    const QDate typed = entry_.Date();
+    calendar_->setSelectedDate(InRange(typed) ? typed : date_);
     calendar_->adjustSize();
     QPoint at = mapToGlobal(QPoint(0, height()));
     if (const QScreen* s = screen()) {
@@ -289,6 +206,23 @@ void DatePicker::ShowCalendar()
     calendar_->setFocus(Qt::PopupFocusReason);
 }
 
+void DatePicker::PasteText(const std::string& text)
+{
+    if (const QDate date = ReadNumericDate(ToQt(text), layout_.Order()); InRange(date)) {
+        Commit(date);
+        return;
+    }
+    QApplication::beep();
+}
+
+void DatePicker::EraseSelection()
+{
+    if (!layout_.PartCount() == 0) {
+        entry_.Clear(Current());
+        Show();
+    }
+}
+
 void DatePicker::keyPressEvent(QKeyEvent* event)
 {
     const int key = event->key();
@@ -297,41 +231,46 @@ void DatePicker::keyPressEvent(QKeyEvent* event)
         ShowCalendar();
         return;
     }
-    if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
-        if (event->matches(QKeySequence::Copy))
-            QLineEdit::keyPressEvent(event);
-        else
-            event->ignore();
+    if (event->matches(QKeySequence::Paste)) {
+        PasteText(PastedText());
         return;
     }
+    if (event->matches(QKeySequence::Copy)) {
+        copy();
+        return;
+    }
+    if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+        event->ignore();
+        return;
+    }
+    const int last = layout_.PartCount() - 1;
     switch (key) {
     case Qt::Key_Left: Select(current_ - 1); return;
     case Qt::Key_Right: Select(current_ + 1); return;
     case Qt::Key_Home: Select(0); return;
-    case Qt::Key_End: Select(EditableCount() - 1); return;
+    case Qt::Key_End: Select(last); return;
     case Qt::Key_Up: Step(1); return;
     case Qt::Key_Down: Step(-1); return;
     case Qt::Key_PageUp: Step(PageStep); return;
     case Qt::Key_PageDown: Step(-PageStep); return;
     case Qt::Key_Backspace:
-        if (typed_.isEmpty()) {
-            QApplication::beep();
-            return;
+        if (!layout_.PartCount() == 0) {
+            entry_.Erase(Current());
+            Show();
         }
-        typed_.chop(1);
-        pending_ = pending_ && !typed_.isEmpty();
-        Show();
         return;
+    case Qt::Key_Delete: EraseSelection(); return;
     case Qt::Key_Escape:
-        if (pending_) {
-            DropTyped();
+        if (entry_.Typed()) {
+            entry_ = DateEntry(date_);
+            Show();
             return;
         }
         event->ignore();
         return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        DropTyped();
+        Select(current_);
         event->ignore();
         return;
     default: break;
@@ -341,9 +280,11 @@ void DatePicker::keyPressEvent(QKeyEvent* event)
         TypeDigit(text[0].digitValue());
         return;
     }
-    // A separator typed moves on to the next section, as in date pickers.
-    if (text.size() == 1 && (text[0].isSpace() || text[0].isPunct()) && current_ + 1 < EditableCount()) {
-        Select(current_ + 1);
+    // A separator finishes the section being typed; after a finished one
+    // (the next already selected) it changes nothing.
+    if (text.size() == 1 && (text[0].isSpace() || text[0].isPunct())) {
+        if (!layout_.PartCount() == 0 && entry_.Typing(Current()))
+            Select(current_ + 1);
         return;
     }
     if (!text.isEmpty() && text[0].isPrint()) {
@@ -356,21 +297,10 @@ void DatePicker::keyPressEvent(QKeyEvent* event)
 void DatePicker::mousePressEvent(QMouseEvent* event)
 {
     event->accept();
-    if (event->button() != Qt::LeftButton || EditableCount() == 0)
+    if (event->button() == Qt::RightButton || layout_.PartCount() == 0)
         return;
     // The section under the pointer, or the nearest one.
-    const int at = cursorPositionAt(event->position().toPoint());
-    int best = current_;
-    int bestDistance = INT_MAX;
-    for (int i = 0; i < EditableCount(); ++i) {
-        const Section& s = sections_[editable_[static_cast<std::size_t>(i)]];
-        const int distance = at < s.start ? s.start - at : std::max(0, at - (s.start + s.length));
-        if (distance < bestDistance) {
-            best = i;
-            bestDistance = distance;
-        }
-    }
-    Select(best);
+    Select(layout_.Nearest(cursorPositionAt(event->position().toPoint())));
 }
 
 void DatePicker::mouseMoveEvent(QMouseEvent* event)
@@ -395,11 +325,9 @@ void DatePicker::wheelEvent(QWheelEvent* event)
 
 void DatePicker::Entered(Qt::FocusReason reason, bool back)
 {
-    if (!back) {
-        typed_.clear();
-        pending_ = false;
+    if (!back && !layout_.PartCount() == 0) {
         if (reason == Qt::BacktabFocusReason)
-            current_ = std::max(0, EditableCount() - 1);
+            current_ = layout_.PartCount() - 1;
         else if (reason != Qt::MouseFocusReason)
             current_ = 0;
     }
@@ -408,16 +336,32 @@ void DatePicker::Entered(Qt::FocusReason reason, bool back)
 
 void DatePicker::Left()
 {
-    typed_.clear();
-    pending_ = false;
+    // Not half-typed: what was typed is a date, or nothing was.
+    entry_.Finish();
+    TakeIfComplete();
     Show();
+    Field::Left();
 }
 
-bool DatePicker::focusNextPrevChild(bool next)
+void DatePicker::Refused()
 {
-    // Tab leaves the field, as it leaves any other.
-    DropTyped();
-    return QWidget::focusNextPrevChild(next);
+    // The first section that makes no date, or the day of one that does not
+    // exist.
+    entry_.Finish();
+    current_ = 0;
+    for (int i = 0; i < layout_.PartCount(); ++i)
+        if (!entry_.Complete(layout_.Part(i))) {
+            current_ = i;
+            break;
+        }
+    Show();
+    const QDate date = entry_.Date();
+    const QChar separator = QLatin1Char(LocaleDateSeparator());
+    const auto numeric = [&](QDate d) { return DateEntry(d).Numeric(layout_.Order(), separator); };
+    const QString typed = entry_.Numeric(layout_.Order(), separator);
+    ReportError(date.isValid()
+                    ? tr("'%1' is not a date between %2 and %3").arg(typed, numeric(minimum_), numeric(maximum_))
+                    : tr("'%1' is not a valid date").arg(typed));
 }
 
 void DatePicker::resizeEvent(QResizeEvent* event)
@@ -425,6 +369,7 @@ void DatePicker::resizeEvent(QResizeEvent* event)
     QLineEdit::resizeEvent(event);
     const int frame = 2;
     arrow_->setGeometry(width() - ArrowWidth - frame, frame, ArrowWidth, height() - 2 * frame);
+    FitText();
 }
 
 } // namespace platform

@@ -4,23 +4,31 @@
 // The day, the month and the year are its sections; one of them is
 // selected while the field has the focus. From the keyboard:
 //  - Left and Right (Home and End) pick the section;
-//  - digits type it: a section is taken as soon as it makes a date and
-//    the next one is selected once it is complete; a year may read below
-//    the range while its digits are being typed and is taken when all of
-//    them stand (one out of range is refused with a beep);
-//  - Up and Down step the section by one, Page Up and Page Down by ten;
+//  - digits type it (see DateEntry): the next section is selected once one
+//    is finished, and a separator finishes the one being typed; the date is
+//    taken as soon as the three sections make a date of the range, in
+//    whatever order they were typed. Until then the field shows what was
+//    typed (with no weekday) and the date stays as it was;
+//  - Up and Down step the selected section by one, Page Up and Page Down by
+//    ten, never past the range's end in that section; a day the stepped
+//    month does not have becomes its last;
 //  - Alt+Down or F4 opens the calendar (arrows move, Return picks, Escape
 //    closes it);
-//  - Tab leaves the field; any other key changes nothing.
-// The date never leaves the range; dateChanged() follows every change.
+//  - a paste (the keys, the context menu, the X selection's middle click)
+//    takes a date in the short numeric layout ("15/03/2027") whole, or
+//    nothing;
+//  - Escape drops what was typed; Tab leaves the field. Leaving it with a
+//    typed date that is not one of the range is refused (see Field).
+// The long date shrinks to fit the field. dateChanged() follows every
+// change of the date.
 #pragma once
 
+#include "platform/date_entry.h"
+#include "platform/date_layout.h"
 #include "platform/field.h"
 
 #include <QCalendarWidget>
 #include <QDate>
-
-#include <vector>
 
 class QToolButton;
 
@@ -33,21 +41,22 @@ public:
     explicit DatePicker(QWidget* parent = nullptr);
 
     QDate date() const { return date_; }
-    // Kept within the range.
+    // Kept within the range; drops anything typed.
     void setDate(QDate date);
 
     void setDateRange(QDate minimum, QDate maximum);
     QDate minimumDate() const { return minimum_; }
     QDate maximumDate() const { return maximum_; }
 
-    // Day "d"/"dd", weekday "ddd"/"dddd", month "M" to "MMMM", year
-    // "yy"/"yyyy", text in single quotes, anything else as it stands.
+    // See DateLayout.
     void setDisplayFormat(const QString& format);
     QString displayFormat() const { return format_; }
 
     // Opens the pull-down calendar on the date shown.
     void ShowCalendar();
     QCalendarWidget* Calendar() const { return calendar_; }
+
+    bool HalfTyped() const override;
 
 signals:
     void dateChanged(QDate date);
@@ -58,39 +67,31 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void Entered(Qt::FocusReason reason, bool back) override;
     void Left() override;
-    void resizeEvent(QResizeEvent* event) override;
-    bool focusNextPrevChild(bool next) override;
+    void Refused() override;
+    void PasteText(const std::string& text) override;
+    void EraseSelection() override;
 
 private:
-    enum class Kind { Text, Day, Weekday, Month, Year };
-    struct Section {
-        Kind kind;
-        QString format; // the format letters, or the text itself
-        int start = 0;  // where it stands in the shown text
-        int length = 0;
-    };
-
+    bool InRange(QDate date) const { return date.isValid() && date >= minimum_ && date <= maximum_; }
+    DatePart Current() const { return layout_.Part(current_); }
     void Show();
-    QDate WithSection(Kind kind, int value) const;
-    bool TakeFromUser(QDate date);
-    void TypeDigit(int digit);
-    void DropTyped();
+    void FitText();
+    void Commit(QDate date);
+    void TakeIfComplete();
+    void Select(int part);
     void Step(int steps);
-    void Select(int editable);
-    int EditableCount() const { return static_cast<int>(editable_.size()); }
-    const Section& Current() const { return sections_[editable_[static_cast<std::size_t>(current_)]]; }
+    void TypeDigit(int digit);
 
     QDate date_{2000, 1, 1};
     QDate minimum_{1752, 9, 14};
     QDate maximum_{9999, 12, 31};
+    DateEntry entry_{date_};
     QString format_;
-    std::vector<Section> sections_;
-    std::vector<std::size_t> editable_; // the day, month and year sections
-    int current_ = 0;                   // into editable_
-    QString typed_;                     // digits typed into the current section
-    bool pending_ = false;              // typed_ makes no date yet and is shown instead
+    DateLayout layout_;
+    int current_ = 0; // the part selected, in the order shown
     QToolButton* arrow_;
     QCalendarWidget* calendar_;
 };

@@ -69,6 +69,33 @@ inline void MoveOver(QWidget* target, QWidget* window, QPoint at = {})
     QApplication::sendEvent(target, &move);
 }
 
+// Presses `keys` at whatever has the focus, one after the other:
+// characters as typed, and named keys in angle brackets ("<Tab>", "<Esc>",
+// "<BS>", "<Del>", "<Left>", "<Right>", "<Home>", "<End>", "<Up>", "<Down>",
+// "<PgUp>", "<PgDn>").
+inline void Press(const QString& keys)
+{
+    static const std::map<QString, Qt::Key> named = {
+        {QStringLiteral("Tab"), Qt::Key_Tab},     {QStringLiteral("Esc"), Qt::Key_Escape},
+        {QStringLiteral("BS"), Qt::Key_Backspace}, {QStringLiteral("Del"), Qt::Key_Delete},
+        {QStringLiteral("Left"), Qt::Key_Left},   {QStringLiteral("Right"), Qt::Key_Right},
+        {QStringLiteral("Home"), Qt::Key_Home},   {QStringLiteral("End"), Qt::Key_End},
+        {QStringLiteral("Up"), Qt::Key_Up},       {QStringLiteral("Down"), Qt::Key_Down},
+        {QStringLiteral("PgUp"), Qt::Key_PageUp}, {QStringLiteral("PgDn"), Qt::Key_PageDown},
+    };
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        const qsizetype close = keys.indexOf(QLatin1Char('>'), i);
+        if (keys[i] == QLatin1Char('<') && close > i + 1 && named.count(keys.mid(i + 1, close - i - 1))) {
+            QTest::keyClick(focus, named.at(keys.mid(i + 1, close - i - 1)));
+            i = close;
+        } else {
+            QTest::keyClick(focus, keys[i].toLatin1());
+        }
+        QApplication::processEvents();
+    }
+}
+
 // Leaves the focused field with Tab.
 inline void Tab(QWidget* field)
 {
