@@ -3,6 +3,7 @@
 #include "geo/angle_text.h"
 #include "geo/errors.h"
 #include "legplot/voyage_printout.h"
+#include "platform/accessible_lists.h"
 #include "platform/error_report.h"
 #include "platform/latin1.h"
 #include "platform/number_settings.h"
@@ -42,6 +43,8 @@ void Handle(Body body)
 
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
 {
+    // The ellipsoid list is heard by its name, its item as its value.
+    platform::ReadPullDownListsByName();
     setupUi(this);
     legs_ = {{
         {Maskedit11, MaskEdit16, MaskEdit21, Label7, Label12, Label24, Label29},
@@ -227,8 +230,6 @@ void TForm1::NameForScreenReaders()
     for (const auto& [widget, name] : start)
         widget->setAccessibleName(QString::fromLatin1(name));
     // The status message has no name of its own: a reader reads its text.
-    // A pull-down list is named by the label beside it where its name is
-    // its current item (Linux).
     Label13->setBuddy(ComboBox1);
     for (std::size_t i = 0; i < legs_.size(); ++i) {
         const LegRow& row = legs_[i];
@@ -277,9 +278,17 @@ void TForm1::RecomputeVoyage()
         ShowUncomputedLegs();
         const auto firstUncomputed = std::find_if(plan_.Legs.begin(), plan_.Legs.end(),
                                                   [](const Leg& leg) { return !leg.Computed; });
-        poleMessage_ = "Leg " + std::to_string(firstUncomputed - plan_.Legs.begin() + 1) + " passes a pole";
+        const int leg = static_cast<int>(firstUncomputed - plan_.Legs.begin()) + 1;
+        poleMessage_ = "Leg " + std::to_string(leg) + " passes a pole";
         SetStatusMessage(poleMessage_);
-        throw; // and the standard error report says so
+        // The error report says so once; a run that stops at the same leg
+        // again says so in the status bar only, so that no box swallows
+        // the keys typed meanwhile.
+        const bool again = leg == poleLeg_;
+        poleLeg_ = leg;
+        if (again)
+            return;
+        throw;
     } catch (...) {
         ShowUncomputedLegs();
         throw;
@@ -288,6 +297,7 @@ void TForm1::RecomputeVoyage()
     if (!poleMessage_.empty() && StatusMessage() == platform::ToQt(poleMessage_))
         SetStatusMessage("");
     poleMessage_.clear();
+    poleLeg_ = 0;
 }
 
 void TForm1::ShowUncomputedLegs()

@@ -113,6 +113,10 @@ private:
     void SetStatusMessage(const std::string& message);
     void ShowUncomputedLegs();
     geo::AngleFormat CurrentFormat() const;
+    // The text of a stored start position for its field in the current
+    // format: as it was typed, while that format is shown again and the
+    // value is the one read from it.
+    std::string StartFieldText(bool isLongitude) const;
 
     // The families of handlers; the described names are entry points.
     void StartPositionExit(bool isLongitude);
@@ -126,6 +130,16 @@ private:
     std::array<LegRow, LegCount> legs_{};
     QLabel* messagePanel_ = nullptr;
     std::string poleMessage_; // shown by the last run that stopped at a pole
+    int poleLeg_ = 0;         // the leg the last run stopped at; 0: it got through
+
+    // A start position as typed: a text read back through a coarser
+    // format loses the last digit of the finer one.
+    struct TypedPosition {
+        geo::AngleFormat format = geo::AngleFormat::DMdd;
+        std::string text; // empty: nothing typed
+        double magnitude = 0;
+    };
+    std::array<TypedPosition, 2> typed_{}; // latitude, longitude
     char savedDecimalSeparator_ = '.';
     char dateSeparator_ = '/';
     char timeSeparator_ = ':';

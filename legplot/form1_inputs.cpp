@@ -42,16 +42,29 @@ void TForm1::StartPositionExit(bool isLongitude)
     else
         geo::ParseLatitude(text, CurrentFormat(), value, message);
     // The letter decides the sign after every accepted entry, zero included.
-    if (message.empty())
+    const std::string entered = geo::BlanksToZeros(text);
+    if (message.empty()) {
         stored = WithHemisphere(value, letter->text().toUpper() == QLatin1String(isLongitude ? "W" : "S"));
-
-    field->SetText(geo::BlanksToZeros(text));
+        typed_[isLongitude ? 1 : 0] = {CurrentFormat(), entered, std::fabs(stored)};
+    }
     SetStatusMessage(message);
     if (!message.empty()) {
+        // Escape brings back what is stored, not the refused text.
+        field->SetRefusedText(entered, StartFieldText(isLongitude));
         platform::TakeFocusBack(*field);
         return;
     }
+    field->SetText(entered);
     RecomputeVoyage();
+}
+
+std::string TForm1::StartFieldText(bool isLongitude) const
+{
+    const TypedPosition& typed = typed_[isLongitude ? 1 : 0];
+    const double stored = isLongitude ? plan_.StartLon : plan_.StartLat;
+    if (!typed.text.empty() && typed.format == CurrentFormat() && typed.magnitude == std::fabs(stored))
+        return typed.text;
+    return geo::EntryText(CurrentFormat(), isLongitude, stored);
 }
 
 void TForm1::NorSChange() { platform::Guard([this] { HemisphereChange(false); }); }
@@ -186,9 +199,10 @@ void TForm1::RadioGroup1Click()
             lon_edit->SetEditMask(geo::AngleLayout(format, true));
         }
         // Never a text the field's own exit would refuse (a carry up to 90
-        // or 180 degrees).
-        lat_edit->SetText(geo::EntryText(CurrentFormat(), false, plan_.StartLat));
-        lon_edit->SetText(geo::EntryText(CurrentFormat(), true, plan_.StartLon));
+        // or 180 degrees), and a position as it was typed when its format
+        // comes back.
+        lat_edit->SetText(StartFieldText(false));
+        lon_edit->SetText(StartFieldText(true));
         RecomputeVoyage();
     });
 }
