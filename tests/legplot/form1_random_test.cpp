@@ -6,8 +6,14 @@
 #include "geo/angle_text.h"
 
 #include <QAbstractButton>
+#include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QEventLoop>
+#include <QTimer>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include <cmath>
 #include <random>
@@ -103,6 +109,96 @@ TEST(Form1Random, ThousandsOfInputsKeepPlanLabelsAndLettersInStep)
         ++checked;
     }
     EXPECT_GT(checked, 1000);
+}
+
+// Random keys and clicks at whatever has the focus, with an error report
+// that, like a modal box, runs the event loop while it is open.
+class RandomKeysAndClicks {
+public:
+    RandomKeysAndClicks(Window& w, unsigned seed) : w_(w), random_(seed) {}
+
+    void Act()
+    {
+        QWidget* focus = QApplication::focusWidget();
+        if (QWidget* popup = QApplication::activePopupWidget())
+            focus = popup->focusWidget() ? popup->focusWidget() : popup;
+        if (!focus)
+            focus = w_.form.get();
+        if (Pick(4) == 0) {
+            Click();
+            return;
+        }
+        static const Qt::Key named[] = {Qt::Key_Tab,  Qt::Key_Backtab, Qt::Key_Escape, Qt::Key_Left,
+                                        Qt::Key_Right, Qt::Key_Up,     Qt::Key_Down,   Qt::Key_PageUp,
+                                        Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Return, Qt::Key_F4};
+        static const char typed[] = "0123456789012345678901234567890123456789/.:- sSnNeEwWx";
+        switch (Pick(6)) {
+        case 0: QTest::keyClick(focus, named[Pick(static_cast<int>(std::size(named)))]); break;
+        case 1:
+            QApplication::clipboard()->setText(Pick(2) ? QStringLiteral("15/03/2027") : QStringLiteral("1x"));
+            QTest::keyClick(focus, Qt::Key_V, Qt::ControlModifier);
+            break;
+        default: QTest::keyClick(focus, typed[Pick(static_cast<int>(sizeof typed) - 1)]); break;
+        }
+    }
+
+private:
+    int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
+
+    void Click()
+    {
+        QWidget* targets[] = {w_->lat_edit,   w_->NorS,       w_->lon_edit,   w_->EorW,       w_->DatePicker,
+                              w_->TimePicker, w_->Maskedit11, w_->Maskedit12, w_->MaskEdit16, w_->MaskEdit17,
+                              w_->MaskEdit21, w_->MaskEdit22, w_->RadioGroup1->Item(0), w_->RadioGroup1->Item(1),
+                              w_->RadioGroup1->Item(2)};
+        if (QApplication::activePopupWidget()) // a click outside closes a popup
+            QApplication::activePopupWidget()->close();
+        QWidget* target = targets[Pick(static_cast<int>(std::size(targets)))];
+        const QPoint at(Pick(std::max(1, target->width())), Pick(std::max(1, target->height())));
+        if (Pick(8)) {
+            QTest::mouseClick(target, Qt::LeftButton, {}, at);
+            return;
+        }
+        QTest::mouseClick(target, Qt::RightButton, {}, at);
+        QContextMenuEvent menuAsked(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
+        QApplication::sendEvent(target, &menuAsked); // as the window system asks for it
+    }
+
+    Window& w_;
+    std::mt19937 random_;
+};
+
+TEST(Form1Random, NoRefusalOpensInsideAnotherAndOneFieldAtMostIsHalfTyped)
+{
+    for (unsigned seed : {20261208u, 17u}) {
+        Window w;
+        int open = 0, nested = 0, reports = 0;
+        const platform::ErrorReporter recorder = platform::SetErrorReporter([&](const QString&) {
+            ++reports;
+            nested += open > 0;
+            ++open;
+            QEventLoop box;
+            QTimer::singleShot(0, &box, &QEventLoop::quit);
+            box.exec();
+            --open;
+        });
+        RandomKeysAndClicks user(w, seed);
+        const QList<platform::Field*> fields = w->findChildren<platform::Field*>();
+        for (int event = 0; event < 10000; ++event) {
+            user.Act();
+            QApplication::processEvents();
+            ASSERT_EQ(nested, 0) << "seed " << seed << " event " << event;
+            const auto halfTyped = std::count_if(fields.begin(), fields.end(), [](const platform::Field* f) {
+                return f->HalfTyped();
+            });
+            ASSERT_LE(halfTyped, 1) << "seed " << seed << " event " << event;
+        }
+        if (QApplication::activePopupWidget())
+            QApplication::activePopupWidget()->close();
+        EXPECT_TRUE(w->isVisible()) << "seed " << seed;
+        EXPECT_GT(reports, 0) << "seed " << seed;
+        platform::SetErrorReporter(recorder);
+    }
 }
 
 } // namespace
