@@ -42,10 +42,12 @@ PrintDialog SetPrintDialog(PrintDialog dialog);
 // whole: a file that cannot be written (a missing folder, a full disk, no
 // permission) throws PrintError naming the file and the system's reason,
 // and leaves no empty or partial file (a file that was there stays as it
-// was). A printer that cannot start or finish the document, or whose queue
-// refuses the job (CUPS: rejecting, scheduler gone, queue deleted), throws
-// PrintError naming the printer and the reason. An error thrown by `draw`
-// aborts the document and goes on unchanged.
+// was). A device, a pipe or a socket is refused the same way, never
+// replaced nor opened (the print dialog refuses it too). A printer that
+// cannot start or finish the document, or whose queue refuses the job
+// (CUPS: rejecting, scheduler gone, queue deleted), throws PrintError
+// naming the printer and CUPS's reason at that moment. An error thrown by
+// `draw` aborts the document and goes on unchanged.
 void PrintOnePage(QPrinter& printer, const QString& documentName, const std::function<void(PrintCanvas&)>& draw);
 
 class PrintError : public TextError {
