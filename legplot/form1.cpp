@@ -318,7 +318,8 @@ void TForm1::ShowUncomputedLegs()
 void TForm1::FilePrint()
 {
     Handle([this] {
-        QPrinter printer;
+        // Type in points at the printer's own resolution, not the screen's.
+        QPrinter printer(QPrinter::HighResolution);
         if (!platform::ShowPrintDialog(printer, this))
             return;
         PrintTo(printer);
