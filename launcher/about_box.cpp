@@ -5,6 +5,7 @@
 #include "platform/surface_colours.h"
 #include "platform/window_setup.h"
 
+#include <QEvent>
 #include <QFile>
 #include <QPixmap>
 
@@ -38,6 +39,15 @@ void TAboutBox::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     OKButton->setFocus();
+}
+
+void TAboutBox::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    // Minimized with the launcher (as openbox does) it comes back with it.
+    const QWidget* launcher = parentWidget() ? parentWidget()->window() : nullptr;
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && launcher && !launcher->isMinimized())
+        setWindowState(windowState() & ~Qt::WindowMinimized);
 }
 
 } // namespace launcher

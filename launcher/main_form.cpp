@@ -25,11 +25,11 @@ namespace {
 
 // Opens a module or the manual through the shell; the result is not
 // looked at, and nothing is reported.
-void Open(const char* file, const char* parameters = nullptr)
+void Open(const char* file, const char* parameters = nullptr, platform::OpenAs kind = platform::OpenAs::Program)
 {
     platform::Guard([&] {
         platform::ShellOpen(QString::fromLatin1(file),
-                            parameters ? std::optional<QString>(QString::fromLatin1(parameters)) : std::nullopt);
+                            parameters ? std::optional<QString>(QString::fromLatin1(parameters)) : std::nullopt, kind);
     });
 }
 
@@ -100,6 +100,8 @@ void TMainForm::WireEvents()
         {Button12, &TMainForm::Button12Click, &TMainForm::Button12MouseMove},
         {Button13, &TMainForm::Button13Click, nullptr},
     };
+    // The memo is in the Tab order: a screen reader names it too.
+    Memo2->setAccessibleName(QStringLiteral("Program description"));
     for (const ButtonEvents& b : buttons) {
         connect(b.button, &QPushButton::clicked, this, b.click);
         // A screen reader says the caption without its access-key mark.
@@ -192,7 +194,7 @@ void TMainForm::Button9Click() { Open("gridin.exe"); }
 void TMainForm::Button10Click() { Open("rangebear.exe"); }
 void TMainForm::Button11Click() { Open("legplot.exe"); }
 void TMainForm::Button12Click() { Open("datumshift.exe"); }
-void TMainForm::Button4Click() { Open("Vorlan41Manual.chm", "STR"); }
+void TMainForm::Button4Click() { Open("Vorlan41Manual.chm", "STR", platform::OpenAs::Document); }
 
 void TMainForm::Button13Click()
 {

@@ -45,20 +45,23 @@ DocumentOpener SetDocumentOpener(DocumentOpener opener)
     return openerSeam.Replace(std::move(opener));
 }
 
-void ShellOpen(const QString& file, const std::optional<QString>& parameters)
+void ShellOpen(const QString& file, const std::optional<QString>& parameters, OpenAs kind)
 {
 #ifdef _WIN32
     const QByteArray name = file.toLocal8Bit();
     const QByteArray params = parameters ? parameters->toLocal8Bit() : QByteArray();
     ShellExecuteOpen(name.constData(), parameters ? params.constData() : nullptr);
+    (void)kind;
 #else
     const std::optional<QFileInfo> found = Resolve(file);
     if (!found)
         return;
     const QString path = found->absoluteFilePath();
-    if (found->isExecutable()) {
-        const QStringList arguments = parameters ? QStringList{*parameters} : QStringList{};
-        QProcess::startDetached(path, arguments, QDir::currentPath());
+    if (kind == OpenAs::Program) {
+        if (found->isExecutable()) {
+            const QStringList arguments = parameters ? QStringList{*parameters} : QStringList{};
+            QProcess::startDetached(path, arguments, QDir::currentPath());
+        }
         return;
     }
     if (const DocumentOpener& opener = openerSeam.Installed())

@@ -184,10 +184,15 @@ TEST_F(ModulesInTheWorkingDirectory, MissingProgramChangesNothingAndSaysNothing)
     form.Button11MouseMove();
     const QString hover = form.Label7->text();
     form.Button3->click(); // wayline.exe is not there
-    form.Button12->click(); // nor datumshift.exe
+    QFile::remove(dir_.filePath(QStringLiteral("datumshift"))); // nor datumshift.exe
+    form.Button12->click();
+    // A module copied without the right to run it is as good as missing.
+    QFile::setPermissions(dir_.filePath(QStringLiteral("gridout")), QFile::ReadOwner | QFile::WriteOwner);
+    form.Button8->click();
     EXPECT_TRUE(errors.messages.isEmpty());
     EXPECT_EQ(form.Label7->text(), hover);
     EXPECT_TRUE(documents_.isEmpty());
+    EXPECT_TRUE(Runs(QStringLiteral("gridout"), 0).isEmpty());
 }
 
 TEST_F(ModulesInTheWorkingDirectory, ManualGoesToTheDesktopWithSTR)
@@ -216,9 +221,9 @@ TEST_F(ModulesInTheWorkingDirectory, ReturnAndKeypadEnterPressTheFocusedButton)
 
 TEST_F(ModulesInTheWorkingDirectory, OnlyBareNamesAreOpened)
 {
-    platform::ShellOpen(QStringLiteral("../legplot"), std::nullopt);
-    platform::ShellOpen(QStringLiteral("/bin/true"), std::nullopt);
-    platform::ShellOpen(QStringLiteral("legplot; touch injected"), std::nullopt);
+    platform::ShellOpen(QStringLiteral("../legplot"), std::nullopt, platform::OpenAs::Program);
+    platform::ShellOpen(QStringLiteral("/bin/true"), std::nullopt, platform::OpenAs::Program);
+    platform::ShellOpen(QStringLiteral("legplot; touch injected"), std::nullopt, platform::OpenAs::Program);
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
     EXPECT_TRUE(Runs(QStringLiteral("legplot"), 0).isEmpty());
     EXPECT_FALSE(QFile::exists(dir_.filePath(QStringLiteral("injected"))));
