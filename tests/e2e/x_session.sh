@@ -15,6 +15,13 @@ run_in_virtual_display() {
   export LSAN_OPTIONS="suppressions=$(dirname "${BASH_SOURCE[0]}")/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 }
 
+# Starts openbox, a real window manager, in the virtual display and waits
+# until it manages windows.
+start_window_manager() {
+  openbox --sm-disable >/dev/null 2>&1 &
+  wait_for 20 bash -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" || fail "openbox did not start"
+}
+
 fail() {
   echo "FAIL: $*" >&2
   exit 1
