@@ -76,6 +76,7 @@ void TForm1::HemisphereChange(bool isLongitude)
     double& stored = isLongitude ? plan_.StartLon : plan_.StartLat;
     // Writing the upper-case text runs this handler once more, inside.
     letter->setText(letter->text().toUpper());
+    platform::RethrowPassedError();
     stored = WithHemisphere(stored, letter->Text() == (isLongitude ? "W" : "S"));
     RecomputeVoyage();
 }

@@ -1,5 +1,6 @@
 #include "platform/edit.h"
 
+#include "platform/error_report.h"
 #include "platform/latin1.h"
 
 #include <QMouseEvent>
@@ -19,6 +20,7 @@ std::string Edit::Text() const
 void Edit::SetText(const std::string& text)
 {
     setText(ToQt(text));
+    RethrowPassedError(); // of the change handler it ran
 }
 
 void Edit::mousePressEvent(QMouseEvent* event)

@@ -16,6 +16,7 @@ public:
     explicit Edit(QWidget* parent = nullptr);
 
     std::string Text() const;
+    // Runs the change handlers; an error they raise comes out of here.
     void SetText(const std::string& text);
 
 signals:

@@ -12,6 +12,8 @@ namespace platform {
 namespace {
 
 Seam<ErrorReporter> reporterSeam; // used only once main has begun
+int depth = 0;                    // handlers running, one inside another
+std::exception_ptr passedError;   // the first error of an inner handler, on its way out
 
 void ShowMessageBox(const QString& message)
 {
@@ -35,23 +37,34 @@ ErrorReporter SetErrorReporter(ErrorReporter reporter)
     return reporterSeam.Replace(std::move(reporter));
 }
 
+void RethrowPassedError()
+{
+    if (passedError)
+        std::rethrow_exception(std::exchange(passedError, nullptr));
+}
+
 void Guard(const std::function<void()>& handler)
 {
-    // A handler that runs inside another (a change of text that fires the
-    // field's change handler) lets its error travel on: it ends the outer
-    // handler as well and is reported once, by the outermost guard.
-    static int depth = 0;
-    if (depth > 0) {
-        handler();
-        return;
-    }
     struct Inside {
         Inside() { ++depth; }
         ~Inside() { --depth; }
     };
+    if (depth > 0) {
+        // Never through the toolkit's frames, which are not made for it.
+        const Inside inside;
+        try {
+            handler();
+            RethrowPassedError();
+        } catch (...) {
+            if (!passedError)
+                passedError = std::current_exception();
+        }
+        return;
+    }
     try {
         const Inside inside;
         handler();
+        RethrowPassedError();
     } catch (const TextError& e) {
         ReportError(QString::fromUtf8(e.what()));
     } catch (const std::exception& e) {

@@ -28,9 +28,16 @@ public:
 
 // Runs one event handler: an exception that escapes it is reported by
 // ReportError with its what() as the message, read as 8-bit text (UTF-8
-// for a TextError). Inside
-// another guarded handler it only runs the handler, so that an error ends
-// every handler it passes through and is reported once.
+// for a TextError). A handler that runs inside another (a change of text
+// that fires the field's change handler, inside the toolkit's code) hands
+// its error to the outer one instead of throwing it through the toolkit:
+// the error comes out of RethrowPassedError, or at the end of the outer
+// handler, and is reported once.
 void Guard(const std::function<void()>& handler);
+
+// Throws the error a handler run inside this one raised, if any: called
+// right after the toolkit call that ran it, so that the error ends this
+// handler there, as if it had been thrown through.
+void RethrowPassedError();
 
 } // namespace platform

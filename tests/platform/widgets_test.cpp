@@ -20,13 +20,19 @@ TEST(ErrorReport, GuardReportsWhatEscapesAndOnlyOnce)
     ASSERT_EQ(errors.messages.size(), 1);
     EXPECT_EQ(errors.messages[0], QStringLiteral("Range check error"));
 
-    // An inner guarded handler's error ends the outer one too.
+    // An inner guarded handler's error ends the outer one too, once the
+    // toolkit's code that ran it is done.
+    platform::Edit field;
+    QObject::connect(&field, &platform::Edit::changed, [] {
+        platform::Guard([] { throw std::runtime_error("'1-' is not a valid integer value"); });
+    });
     bool outerWentOn = false;
     platform::Guard([&] {
-        platform::Guard([] { throw std::runtime_error("'1-' is not a valid integer value"); });
+        field.SetText("S");
         outerWentOn = true;
     });
     EXPECT_FALSE(outerWentOn);
+    EXPECT_EQ(field.Text(), "S");
     ASSERT_EQ(errors.messages.size(), 2);
     EXPECT_EQ(errors.messages[1], QStringLiteral("'1-' is not a valid integer value"));
 
