@@ -80,8 +80,11 @@ DatePicker::DatePicker(QWidget* parent)
 
 void DatePicker::setDate(QDate date)
 {
-    if (date.isValid())
-        Commit(std::clamp(date, minimum_, maximum_));
+    if (!date.isValid())
+        return;
+    Commit(std::clamp(date, minimum_, maximum_));
+    if (!hasFocus())
+        entered_ = date_;
 }
 
 void DatePicker::setDateRange(QDate minimum, QDate maximum)
@@ -261,9 +264,10 @@ void DatePicker::keyPressEvent(QKeyEvent* event)
         return;
     case Qt::Key_Delete: EraseSelection(); return;
     case Qt::Key_Escape:
-        if (entry_.Typed()) {
-            entry_ = DateEntry(date_);
-            Show();
+        // Abandons what was typed, and the dates taken from it since the
+        // field was entered.
+        if (entry_.Typed() || date_ != entered_) {
+            Commit(entered_);
             return;
         }
         event->ignore();
@@ -339,6 +343,7 @@ void DatePicker::Left()
     // Not half-typed: what was typed is a date, or nothing was.
     entry_.Finish();
     TakeIfComplete();
+    entered_ = date_;
     Show();
     Field::Left();
 }

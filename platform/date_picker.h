@@ -17,7 +17,8 @@
 //  - a paste (the keys, the context menu, the X selection's middle click)
 //    takes a date in the short numeric layout ("15/03/2027") whole, or
 //    nothing;
-//  - Escape drops what was typed; Tab leaves the field. Leaving it with a
+//  - Escape abandons what was typed since the field was entered and brings
+//    back the date it had then; Tab leaves the field. Leaving it with a
 //    typed date that is not one of the range is refused (see Field).
 // The long date shrinks to fit the field. dateChanged() follows every
 // change of the date.
@@ -86,6 +87,7 @@ private:
     void TypeDigit(int digit);
 
     QDate date_{2000, 1, 1};
+    QDate entered_ = date_; // the date the field had when it was entered
     QDate minimum_{1752, 9, 14};
     QDate maximum_{9999, 12, 31};
     DateEntry entry_{date_};
