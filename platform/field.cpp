@@ -170,7 +170,7 @@ void Field::mouseReleaseEvent(QMouseEvent* event)
         event->accept();
         if (!isReadOnly()) {
             deselect();
-            PasteText(FromQt(QApplication::clipboard()->text(QClipboard::Selection)));
+            PasteText(PastedText(QClipboard::Selection));
         }
         return;
     }

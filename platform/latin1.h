@@ -34,14 +34,12 @@ inline std::string TypedText(const QKeyEvent& event)
     return FromQt(typed);
 }
 
-// The clipboard's text as a field takes it when pasted: 8-bit, without the
-// line break a copied line brings along.
-inline std::string PastedText()
+// The clipboard's text (or the X selection's) as a field takes it when
+// pasted: 8-bit, without the blanks and line break a copied value brings
+// along.
+inline std::string PastedText(QClipboard::Mode mode = QClipboard::Clipboard)
 {
-    QString pasted = QApplication::clipboard()->text();
-    while (pasted.endsWith(QLatin1Char('\n')) || pasted.endsWith(QLatin1Char('\r')))
-        pasted.chop(1);
-    return FromQt(pasted);
+    return FromQt(QApplication::clipboard()->text(mode).trimmed());
 }
 
 } // namespace platform

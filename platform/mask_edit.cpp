@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 #include <algorithm>
 
@@ -259,9 +260,40 @@ void MaskEdit::keyPressEvent(QKeyEvent* event)
     }
 }
 
+void MaskEdit::mousePressEvent(QMouseEvent* event)
+{
+    Field::mousePressEvent(event);
+    const bool empty = std::all_of(content_.begin(), content_.end(), [](char c) { return !IsDigit(c); });
+    if (event->button() == Qt::LeftButton && empty && !hasSelectedText()) {
+        int first = 0;
+        while (first < static_cast<int>(positions_.size()) && !IsEditable(first))
+            ++first;
+        setCursorPosition(first);
+    }
+}
+
 void MaskEdit::PasteText(const std::string& text)
 {
-    TypeText(text);
+    // A whole entry (laid from the first position it fills every one)
+    // replaces what the field holds, wherever the caret is; anything else
+    // is typed at the caret.
+    std::string whole = content_;
+    for (std::size_t i = 0; i < whole.size(); ++i)
+        if (IsEditable(static_cast<int>(i)))
+            whole[i] = ' ';
+    int cursor = 0;
+    bool fits = !text.empty();
+    for (char c : text)
+        fits = fits && TypeInto(whole, cursor, -1, -1, c) != Keystroke::Refused;
+    for (std::size_t i = 0; fits && i < whole.size(); ++i)
+        fits = !IsEditable(static_cast<int>(i)) || whole[i] != ' ';
+    if (!fits) {
+        TypeText(text);
+        return;
+    }
+    content_ = whole;
+    typed_ = true;
+    Show(cursor);
 }
 
 void MaskEdit::EraseSelection()

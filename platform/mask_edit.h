@@ -14,7 +14,9 @@
 // not emitted. Escape restores the text from before the editing. A field
 // that was not changed is never refused. A key or a paste the mask does not
 // take changes nothing: text, selection and caret stay as they were.
-// Drops are not taken at all.
+// Drops are not taken at all. A click into a field with nothing typed puts
+// the caret on its first position, where typing starts. A paste that is a
+// whole entry replaces the field's text wherever the caret is.
 #pragma once
 
 #include "platform/field.h"
@@ -51,6 +53,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void Entered(Qt::FocusReason reason, bool back) override;
     void Left() override;
     void Refused() override;

@@ -102,31 +102,51 @@ void PictureField::UpdateErrorColours()
     setPalette(colours);
 }
 
-void PictureField::PasteText(const std::string& text)
+bool PictureField::TypeInto(std::string& content, std::size_t& cursor, const std::string& text) const
 {
-    // All or nothing: one character the picture does not take leaves the
-    // text, the selection and the caret as they were.
-    const std::size_t n = content_.size();
-    std::string content = content_;
-    std::size_t cursor = static_cast<std::size_t>(hasSelectedText() ? selectionStart() : cursorPosition());
-    // Typing with the caret at the end (where entering the field puts it)
-    // overwrites from the first position.
-    if (cursor >= n)
-        cursor = 0;
+    const std::size_t n = content.size();
     for (char c : text) {
         if (cursor < n && picture_[cursor] == ':') {
             ++cursor; // the fixed ":" is stepped over, or typed over
             if (c == ':')
                 continue;
         }
-        if (cursor >= n || !Accepts(cursor, c)) {
-            QApplication::beep();
-            return;
-        }
+        if (cursor >= n || !Accepts(cursor, c))
+            return false;
         content[cursor++] = c; // overwrite mode
+    }
+    return true;
+}
+
+void PictureField::TypeText(const std::string& text)
+{
+    // All or nothing: one character the picture does not take leaves the
+    // text, the selection and the caret as they were.
+    std::string content = content_;
+    std::size_t cursor = static_cast<std::size_t>(hasSelectedText() ? selectionStart() : cursorPosition());
+    // Typing with the caret at the end (where entering the field puts it)
+    // overwrites from the first position.
+    if (cursor >= content.size())
+        cursor = 0;
+    if (!TypeInto(content, cursor, text)) {
+        QApplication::beep();
+        return;
     }
     content_ = content;
     Show(static_cast<int>(cursor));
+}
+
+void PictureField::PasteText(const std::string& text)
+{
+    // A whole entry ("01:30") replaces the field wherever the caret is.
+    std::string whole = content_;
+    std::size_t cursor = 0;
+    if (TypeInto(whole, cursor, text) && cursor == whole.size()) {
+        content_ = whole;
+        Show(static_cast<int>(cursor));
+        return;
+    }
+    TypeText(text);
 }
 
 void PictureField::keyPressEvent(QKeyEvent* event)
@@ -148,7 +168,7 @@ void PictureField::keyPressEvent(QKeyEvent* event)
         return;
     }
     if (const std::string typed = TypedText(*event); !typed.empty()) {
-        PasteText(typed);
+        TypeText(typed);
         return;
     }
     if (event->matches(QKeySequence::Paste)) {

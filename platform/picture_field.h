@@ -42,6 +42,8 @@ protected:
 
 private:
     bool Accepts(std::size_t i, char c) const;
+    bool TypeInto(std::string& content, std::size_t& cursor, const std::string& text) const;
+    void TypeText(const std::string& text);
     void Show(int cursor);
     void UpdateErrorColours();
 

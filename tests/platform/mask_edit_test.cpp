@@ -204,4 +204,29 @@ TEST(MaskEdit, UntouchedFieldsAreLeftSilently)
     EXPECT_EQ(f.first->Text(), "   . ");
 }
 
+TEST(MaskEdit, AClickIntoAnEmptyFieldTypesFromItsFirstPosition)
+{
+    const struct {
+        const char* mask;
+        const char* before; // "" for an untouched field
+        double at;          // where the click lands, a fraction of the width
+        const char* typed;
+        const char* after;
+    } cases[] = {
+        {"000.0;1;_", "", 0.9, "0450", "045.0"},
+        {"00.0;1;_", "", 0.5, "100", "10.0"},
+        {"##\xB0##'##", "", 0.7, "5230", "52\xB0" "30'  "},
+        {"000.0;1;_", "090.0", 0.02, "1", "190.0"}, // a field with digits keeps the caret where clicked
+    };
+    for (const auto& c : cases) {
+        TwoFields f(c.mask, "00.0;1;_");
+        if (*c.before)
+            f.first->SetText(c.before);
+        QTest::mouseClick(f.first, Qt::LeftButton, {},
+                          QPoint(static_cast<int>(f.first->width() * c.at), f.first->height() / 2));
+        QTest::keyClicks(f.first, QString::fromLatin1(c.typed));
+        EXPECT_EQ(f.first->Text(), c.after) << c.mask << " " << c.typed;
+    }
+}
+
 } // namespace
