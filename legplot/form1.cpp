@@ -330,7 +330,15 @@ void TForm1::PrintTo(QPrinter& printer)
 {
     // The departure time the figures were computed from, not a time typed
     // since and not yet taken.
-    const PrintoutSettings settings{plan_.DepartureTimeText, CurrentFormat(), dateSeparator_, timeSeparator_};
+    // The start position as typed, where its field shows it so: the
+    // thousandth a binary value would lose is not lost on the page either.
+    const auto start = [this](bool isLongitude) {
+        const std::string shown = geo::FormatAngle(CurrentFormat(), isLongitude, isLongitude ? plan_.StartLon : plan_.StartLat);
+        const std::size_t hemisphere = shown.rfind(' ');
+        return hemisphere == std::string::npos ? shown : StartFieldText(isLongitude) + shown.substr(hemisphere);
+    };
+    const PrintoutSettings settings{plan_.DepartureTimeText, CurrentFormat(), dateSeparator_, timeSeparator_,
+                                    start(false), start(true)};
     platform::PrintOnePage(printer, QString(),
                            [&](platform::PrintCanvas& canvas) { PrintVoyage(canvas, plan_, settings); });
 }

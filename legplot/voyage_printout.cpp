@@ -27,9 +27,12 @@ void PrintVoyage(platform::PrintCanvas& canvas, const VoyagePlan& plan, const Pr
 
     canvas.SetFont(Font, SmallPoints, false);
     canvas.TextOut(u, 3 * v, "Latitude : ");
-    canvas.TextOut(3 * u, 3 * v, geo::FormatAngle(settings.Format, false, plan.StartLat));
+    const auto start = [&](const std::string& shown, bool isLongitude, double degrees) {
+        return shown.empty() ? geo::FormatAngle(settings.Format, isLongitude, degrees) : shown;
+    };
+    canvas.TextOut(3 * u, 3 * v, start(settings.StartLat, false, plan.StartLat));
     canvas.TextOut(u, 4 * v, "Longitude : ");
-    canvas.TextOut(3 * u, 4 * v, geo::FormatAngle(settings.Format, true, plan.StartLon));
+    canvas.TextOut(3 * u, 4 * v, start(settings.StartLon, true, plan.StartLon));
 
     canvas.SetFont(Font, LargePoints, true);
     const char* headings[] = {"Course", "Speed", "Interval", "Latitude", "Longitude", "Date of Arr.", "Time of Arr."};

@@ -26,6 +26,9 @@ struct PrintoutSettings {
     geo::AngleFormat Format;   // the display format now selected
     char DateSeparator = '/';
     char TimeSeparator = ':';
+    // The start position as the window shows it, with its hemisphere (a
+    // position typed in this format reads as typed); empty: from the plan.
+    std::string StartLat{}, StartLon{};
 };
 
 // Writes the page for `plan` on `canvas`; changes nothing.

@@ -84,7 +84,8 @@ TEST(Form1Entries, DepartureIsTheDateTypedDigitByDigit)
     EXPECT_NE(w->Label24->text(), ArrivalDate(QStringLiteral("29/02/2027")));
 }
 
-// A paste however it arrives: into a field entered by a click at its start.
+// A paste however it arrives, into a field entered by a click at its middle,
+// where one aims.
 using Paste = std::function<void(QLineEdit*, const QString&)>;
 
 const std::pair<const char*, Paste> PasteRoutes[] = {
@@ -101,7 +102,7 @@ const std::pair<const char*, Paste> PasteRoutes[] = {
     {"context menu",
      [](QLineEdit* field, const QString& text) {
          QApplication::clipboard()->setText(text);
-         const QPoint at(2, field->height() / 2); // where the right button asks for it
+         const QPoint at = field->rect().center(); // where the right button asks for it
          QContextMenuEvent menuAsked(QContextMenuEvent::Mouse, at, field->mapToGlobal(at));
          QApplication::sendEvent(field, &menuAsked);
          if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
@@ -115,7 +116,7 @@ const std::pair<const char*, Paste> PasteRoutes[] = {
     {"middle click",
      [](QLineEdit* field, const QString& text) {
          QApplication::clipboard()->setText(text, QClipboard::Selection);
-         QTest::mouseClick(field, Qt::MiddleButton, {}, QPoint(2, field->height() / 2));
+         QTest::mouseClick(field, Qt::MiddleButton, {}, field->rect().center());
      }},
 };
 
@@ -128,6 +129,7 @@ TEST(Form1Entries, PasteFromEveryRouteGoesThroughTheMask)
         double stored;
     } cases[] = {
         {"MaskEdit21", "180.0", "180.0", 180.0},
+        {"MaskEdit21", " 1800\n", "180.0", 180.0},
         {"MaskEdit16", "99.0", "99.0", 99.0},
         {"MaskEdit21", "18x", "090.0", 90.0},
         {"MaskEdit16", "123.0", "10.0", 10.0},
@@ -141,7 +143,7 @@ TEST(Form1Entries, PasteFromEveryRouteGoesThroughTheMask)
             w.TypeAndLeave(w->MaskEdit21, "0900");
             w.TypeAndLeave(w->MaskEdit16, "100");
             auto* field = w->findChild<platform::MaskEdit*>(QString::fromLatin1(c.field));
-            ClickIntoStart(field);
+            QTest::mouseClick(field, Qt::LeftButton, {}, field->rect().center());
             paste(field, QString::fromLatin1(c.pasted));
             QApplication::processEvents();
             EXPECT_EQ(field->Text(), c.shown) << route << " " << c.pasted;
@@ -251,6 +253,10 @@ TEST(Form1Entries, StartPositionKeepsTheDigitsTypedInItsFormat)
             EXPECT_EQ(longitude ? w->Plan().StartLon : w->Plan().StartLat, typed) << c.typed << " round " << round;
             EXPECT_EQ(result->text(), resultText) << c.typed << " round " << round;
         }
+        // The page shows the start as typed too.
+        const QString page = testsupport::PrintFromTheMenu();
+        EXPECT_TRUE(page.contains(Q(c.shown) + (longitude ? QStringLiteral(" E") : QStringLiteral(" N"))))
+            << page.toStdString();
         EXPECT_TRUE(w.errors.messages.isEmpty());
     }
 }
