@@ -1,4 +1,4 @@
-#include "legplot/voyage.h"
+#include "legplot/core/voyage.h"
 
 #include <GeographicLib/Rhumb.hpp>
 #include <benchmark/benchmark.h>

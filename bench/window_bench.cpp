@@ -1,7 +1,7 @@
 // The dead-reckoning window offscreen: the time from the process start to
 // the window shown, then one exit handler end to end (read the field,
 // convert, store, recompute five legs, write twenty labels).
-#include "legplot/form1.h"
+#include "legplot/window/form1.h"
 
 #include <QApplication>
 #include <QTest>

@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the launcher's JPEG decoder: a picture or none,
 // never a crash, an exit from inside libjpeg, or a read out of bounds.
-#include "launcher/jpeg_decode.h"
+#include "launcher/core/jpeg_decode.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -3,7 +3,7 @@
 // fine; a crash, undefined behaviour or a number that is not finite in the
 // plan is a finding.
 #include "geo/errors.h"
-#include "legplot/voyage.h"
+#include "legplot/core/voyage.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,5 +1,5 @@
 // vorlan40: the suite launcher.
-#include "launcher/start_sequence.h"
+#include "launcher/window/start_sequence.h"
 
 #include <QApplication>
 #include <QIcon>

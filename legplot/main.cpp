@@ -1,5 +1,5 @@
 // legplot: the dead-reckoning program.
-#include "legplot/form1.h"
+#include "legplot/window/form1.h"
 
 #include <QApplication>
 

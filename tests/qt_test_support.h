@@ -2,8 +2,8 @@
 // showing a message box, and focus that works on the offscreen platform.
 #pragma once
 
-#include "platform/error_report.h"
-#include "platform/surface_colours.h"
+#include "platform/desktop/error_report.h"
+#include "platform/window/surface_colours.h"
 
 #include <QAccessible>
 #include <QApplication>

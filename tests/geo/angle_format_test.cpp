@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "../test_texts.h"
+#include "test_texts.h"
 
 #include <cmath>
 #include <limits>

@@ -1,0 +1,58 @@
+// Printing one page: the system print dialog, and a document on the chosen
+// printer that is either handed over whole or discarded.
+#pragma once
+
+#include "platform/desktop/error_report.h"
+
+#include <QString>
+
+#include <functional>
+#include <string>
+
+class QPrinter;
+class QWidget;
+
+namespace platform {
+
+// Where the page's texts go. Positions are printer pixels from the top-left
+// corner of the printable area; a text is placed by its top-left corner.
+class PrintCanvas {
+public:
+    virtual ~PrintCanvas() = default;
+    // The printable area, in printer pixels.
+    virtual int Width() const = 0;
+    virtual int Height() const = 0;
+    // Black text in `family` at `points`, measured against the printer's
+    // own vertical resolution.
+    virtual void SetFont(const std::string& family, int points, bool bold) = 0;
+    virtual void TextOut(int x, int y, const std::string& text) = 0;
+};
+
+// Shows the system print dialog for `printer`; true when the user chose to
+// print. Tests replace it through SetPrintDialog (an empty function puts the
+// dialog back); the function installed before is returned.
+bool ShowPrintDialog(QPrinter& printer, QWidget* parent);
+using PrintDialog = std::function<bool(QPrinter& printer, QWidget* parent)>;
+PrintDialog SetPrintDialog(PrintDialog dialog);
+
+// Prints one page on `printer`: starts a document named `documentName`,
+// lets `draw` write the page, and ends the document. Success says nothing.
+//
+// A page for a PDF file is made in memory and written to the file only
+// whole: a file that cannot be written (a missing folder, a full disk, no
+// permission) throws PrintError naming the file and the system's reason,
+// and leaves no empty or partial file (a file that was there stays as it
+// was). A device, a pipe or a socket is refused the same way, never
+// replaced nor opened (the print dialog refuses it too). A printer that
+// cannot start or finish the document, or whose queue refuses the job
+// (CUPS: rejecting, scheduler gone, queue deleted), throws PrintError
+// naming the printer and CUPS's reason at that moment. An error thrown by
+// `draw` aborts the document and goes on unchanged.
+void PrintOnePage(QPrinter& printer, const QString& documentName, const std::function<void(PrintCanvas&)>& draw);
+
+class PrintError : public TextError {
+public:
+    using TextError::TextError;
+};
+
+} // namespace platform
