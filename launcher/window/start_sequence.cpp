@@ -21,8 +21,8 @@ Suite StartSuite(TMainForm::TickSource ticks)
     QApplication::setApplicationDisplayName(QStringLiteral("VORLAN 4.1"));
     Suite suite;
     suite.Main = std::make_unique<TMainForm>(std::move(ticks)); // holds the splash up for 1.5 to 2 seconds
-    suite.About = std::make_unique<TAboutBox>(suite.Main.get());
-    suite.Main->SetAboutBox(suite.About.get());
+    suite.About = new TAboutBox(suite.Main.get());
+    suite.Main->SetAboutBox(suite.About);
 
     splash->hide();
     splash.reset();

@@ -13,7 +13,7 @@ namespace launcher {
 
 struct Suite {
     std::unique_ptr<TMainForm> Main;
-    std::unique_ptr<TAboutBox> About; // hidden until "About" is pressed
+    TAboutBox* About = nullptr; // hidden until "About" is pressed; Main, its Qt parent, owns it
 };
 
 // Runs the sequence up to the event loop, which the caller runs. `ticks` is

@@ -276,7 +276,7 @@ TEST(LauncherStart, SplashFirstThenTheMainWindowAndTheAboutBoxBehindItsButton)
     });
     QTest::mouseClick(suite.Main->Button13, Qt::LeftButton);
     platform::SetModalRunner(previous);
-    EXPECT_EQ(shown, QList<QDialog*>{suite.About.get()});
+    EXPECT_EQ(shown, QList<QDialog*>{suite.About});
     QApplication::setApplicationDisplayName(title);
 }
 
