@@ -15,7 +15,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
 {
     EnsureResources();
     setupUi(this);
-    setFixedSize(298, 213);
+    setFixedSize(size()); // the form's
     setWindowFlags(windowFlags() & ~(Qt::WindowMinMaxButtonsHint | Qt::WindowContextHelpButtonHint));
 
     platform::KeepReadableSurfaces(*this);

@@ -47,7 +47,7 @@ TMainForm::TMainForm(TickSource ticks, QWidget* parent)
 
 void TMainForm::ApplyLook()
 {
-    setFixedSize(581, 460);
+    setFixedSize(size()); // the form's
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setWindowTitle(QString());

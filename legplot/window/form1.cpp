@@ -27,17 +27,9 @@
 namespace legplot {
 namespace {
 
-constexpr int ClientWidth = 771;
-constexpr int ClientHeight = 501;
 constexpr int MessageCaptionWidth = 65;
 constexpr double NoFigure = std::numeric_limits<double>::quiet_NaN(); // shows as dashes
 
-// Runs a handler of the window inside the standard error report.
-template <class Body>
-void Handle(Body body)
-{
-    platform::Guard(body);
-}
 
 } // namespace
 
@@ -63,8 +55,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
 
 void TForm1::ApplyLook()
 {
-    // Fixed client area below the menu; neither resizable nor maximizable.
-    ClientArea->setFixedSize(ClientWidth, ClientHeight);
+    // The client area below the menu has the form's fixed size; the window
+    // is neither resizable nor maximizable.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
 
@@ -161,14 +153,14 @@ void TForm1::WireEvents()
 
 void TForm1::FormCreate()
 {
-    Handle([this] {
+    platform::Guard([this] {
         savedDecimalSeparator_ = platform::DecimalSeparator();
         platform::SetDecimalSeparator('.');
         dateSeparator_ = platform::LocaleDateSeparator();
         timeSeparator_ = platform::LocaleTimeSeparator();
 
         for (std::string_view name : geo::EllipsoidNames)
-            ComboBox1->addItem(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+            ComboBox1->addItem(platform::ToQt(std::string(name)));
         for (Leg& leg : plan_.Legs) {
             leg.Course = 0;
             leg.Speed = 0;
@@ -197,7 +189,7 @@ void TForm1::FormCreate()
 
 void TForm1::FormClose()
 {
-    Handle([this] { platform::SetDecimalSeparator(savedDecimalSeparator_); });
+    platform::Guard([this] { platform::SetDecimalSeparator(savedDecimalSeparator_); });
 }
 
 void TForm1::closeEvent(QCloseEvent* event)
@@ -317,7 +309,7 @@ void TForm1::ShowUncomputedLegs()
 
 void TForm1::FilePrint()
 {
-    Handle([this] {
+    platform::Guard([this] {
         // Type in points at the printer's own resolution, not the screen's.
         QPrinter printer(QPrinter::HighResolution);
         if (!platform::ShowPrintDialog(printer, this))
@@ -345,7 +337,7 @@ void TForm1::PrintTo(QPrinter& printer)
 
 void TForm1::FileExit()
 {
-    Handle([this] { close(); });
+    platform::Guard([this] { close(); });
 }
 
 } // namespace legplot

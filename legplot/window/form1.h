@@ -32,9 +32,13 @@ class TForm1 : public QMainWindow, public Ui::TForm1 {
 public:
     explicit TForm1(QWidget* parent = nullptr);
 
+    // The voyage the window holds, as its figures were last computed; what
+    // the benchmark and the tests read back, since the window shows only
+    // rounded texts of it.
     const VoyagePlan& Plan() const { return plan_; }
 
-    // Text of status panel 1, right of "Message".
+    // Text of status panel 1, right of "Message" (the panel is the window's
+    // own, built in code, not in the form).
     QString StatusMessage() const;
 
     // The window.

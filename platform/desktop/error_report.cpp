@@ -1,5 +1,6 @@
 #include "platform/desktop/error_report.h"
 
+#include "platform/desktop/latin1.h"
 #include "platform/desktop/seam.h"
 
 #include <QApplication>
@@ -68,7 +69,7 @@ void Guard(const std::function<void()>& handler)
     } catch (const TextError& e) {
         ReportError(QString::fromUtf8(e.what()));
     } catch (const std::exception& e) {
-        ReportError(QString::fromLatin1(e.what()));
+        ReportError(ToQt(e.what()));
     }
 }
 

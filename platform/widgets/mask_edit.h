@@ -44,7 +44,8 @@ public:
 
     bool HalfTyped() const override { return typed_ && FirstEmptyRequired() >= 0; }
 
-    // The text was changed by typing since it was last set or accepted.
+    // The text was changed by typing since it was last set or accepted:
+    // what Escape would undo, which the text alone does not tell.
     bool ChangedByTyping() const { return typed_; }
 
     // Whether "#" positions take a sign ("+", "-") as well as a digit or a

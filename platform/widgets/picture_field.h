@@ -31,7 +31,9 @@ public:
     // Sets the shown text, cut or filled with blanks to the picture's width.
     void SetText(const std::string& text);
 
-    // The text is not a time of day (time pictures only).
+    // The text is not a time of day (time pictures only): the field shows
+    // the error colours, which its palette alone does not tell apart from a
+    // desktop scheme's own.
     bool InError() const { return error_; }
 
 protected:
