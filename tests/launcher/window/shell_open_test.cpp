@@ -221,12 +221,23 @@ TEST_F(ModulesInTheWorkingDirectory, ReturnAndKeypadEnterPressTheFocusedButton)
 
 TEST_F(ModulesInTheWorkingDirectory, OnlyBareNamesAreOpened)
 {
-    platform::ShellOpen(QStringLiteral("../legplot"), std::nullopt, platform::OpenAs::Program);
-    platform::ShellOpen(QStringLiteral("/bin/true"), std::nullopt, platform::OpenAs::Program);
-    platform::ShellOpen(QStringLiteral("legplot; touch injected"), std::nullopt, platform::OpenAs::Program);
+    // Each names a module that is there, by a way other than its bare name.
+    const QString inFolder = QDir(dir_.path()).absoluteFilePath(QStringLiteral("legplot"));
+    const QString folderName = QDir(dir_.path()).dirName();
+    for (const QString& name : {inFolder, QStringLiteral("./legplot"), QStringLiteral("../") + folderName +
+                                QStringLiteral("/legplot"), QStringLiteral("legplot; touch injected"),
+                                QStringLiteral("legplot\ninjected")}) {
+        for (const platform::OpenAs kind : {platform::OpenAs::Program, platform::OpenAs::Document})
+            platform::ShellOpen(name, std::nullopt, kind);
+    }
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
     EXPECT_TRUE(Runs(QStringLiteral("legplot"), 0).isEmpty());
+    EXPECT_TRUE(documents_.isEmpty());
     EXPECT_FALSE(QFile::exists(dir_.filePath(QStringLiteral("injected"))));
+
+    // The same module by its bare name runs: the refusals above were of the names.
+    platform::ShellOpen(QStringLiteral("legplot"), std::nullopt, platform::OpenAs::Program);
+    EXPECT_EQ(Runs(QStringLiteral("legplot"), 1).size(), 1);
 }
 
 } // namespace

@@ -70,10 +70,15 @@ TEST(Printout, FontsAndColumns)
         EXPECT_EQ(t.points, large ? 10 : 8) << t.text;
         EXPECT_EQ(t.family, "Arial");
     }
-    for (const auto& t : page.texts) {
-        if (t.y == 8 * V || t.y == 6 * V) {
-            EXPECT_EQ(t.x % U, 0);
+    // The headings and the leg's cells stand in the columns u, 2u, ... 7u.
+    for (int y : {6 * V, 8 * V}) {
+        int column = 0;
+        for (const auto& t : page.texts) {
+            if (t.y == y) {
+                EXPECT_EQ(t.x, ++column * U) << t.text;
+            }
         }
+        EXPECT_EQ(column, 7) << "line " << y;
     }
     EXPECT_EQ(page.texts.back().x, 7 * U);
     EXPECT_EQ(page.texts.back().y, 8 * V);
