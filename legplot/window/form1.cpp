@@ -7,7 +7,7 @@
 #include "platform/desktop/error_report.h"
 #include "platform/desktop/latin1.h"
 #include "platform/desktop/number_settings.h"
-#include "platform/print/printing.h"
+#include "platform/print/print_service.h"
 #include "platform/window/surface_colours.h"
 #include "platform/window/window_setup.h"
 
@@ -16,7 +16,6 @@
 #include <QDate>
 #include <QLayout>
 #include <QLocale>
-#include <QPrinter>
 #include <QShortcut>
 #include <QStatusBar>
 
@@ -310,29 +309,25 @@ void TForm1::ShowUncomputedLegs()
 void TForm1::FilePrint()
 {
     platform::Guard([this] {
-        // Type in points at the printer's own resolution, not the screen's.
-        QPrinter printer(QPrinter::HighResolution);
-        if (!platform::ShowPrintDialog(printer, this))
-            return;
-        PrintTo(printer);
+        platform::Printing().Print(this, QString(), [this](platform::PrintCanvas& canvas) { PrintPage(canvas); });
     });
 }
 
-void TForm1::PrintTo(QPrinter& printer)
+void TForm1::PrintPage(platform::PrintCanvas& canvas) const
 {
     // The departure time the figures were computed from, not a time typed
-    // since and not yet taken.
-    // The start position as typed, where its field shows it so: the
-    // thousandth a binary value would lose is not lost on the page either.
+    // since and not yet taken; the start position as typed, where its field
+    // shows it so: the thousandth a binary value would lose is not lost on
+    // the page either.
     const auto start = [this](bool isLongitude) {
-        const std::string shown = geo::FormatAngle(CurrentFormat(), isLongitude, isLongitude ? plan_.StartLon : plan_.StartLat);
+        const std::string shown =
+            geo::FormatAngle(CurrentFormat(), isLongitude, isLongitude ? plan_.StartLon : plan_.StartLat);
         const std::size_t hemisphere = shown.rfind(' ');
         return hemisphere == std::string::npos ? shown : StartFieldText(isLongitude) + shown.substr(hemisphere);
     };
     const PrintoutSettings settings{plan_.DepartureTimeText, CurrentFormat(), dateSeparator_, timeSeparator_,
                                     start(false), start(true)};
-    platform::PrintOnePage(printer, QString(),
-                           [&](platform::PrintCanvas& canvas) { PrintVoyage(canvas, plan_, settings); });
+    PrintVoyage(canvas, plan_, settings);
 }
 
 void TForm1::FileExit()

@@ -17,11 +17,11 @@
 #include <array>
 
 class QLabel;
-class QPrinter;
 
 namespace platform {
 class MaskEdit;
 class PictureField;
+class PrintCanvas;
 } // namespace platform
 
 namespace legplot {
@@ -80,14 +80,13 @@ public:
     // The display format.
     void RadioGroup1Click();
 
-    // The File menu: the print dialog, then PrintTo; closing the window.
+    // The File menu: the print dialog, then the page; closing the window.
     void FilePrint();
     void FileExit();
 
-    // Prints the voyage as it stands, in the display format now selected,
-    // on `printer`, without a dialog. Changes nothing; a failure aborts the
-    // document and throws.
-    void PrintTo(QPrinter& printer);
+    // Draws the voyage as it stands, in the display format now selected,
+    // on a page. Changes nothing.
+    void PrintPage(platform::PrintCanvas& canvas) const;
 
     // Recomputes all five legs from the plan and the window's selections
     // and rewrites the result labels. Not itself a handler: its errors go

@@ -13,7 +13,7 @@
 
 #include "geo/angle_text.h"
 #include "legplot/core/voyage.h"
-#include "platform/print/printing.h"
+#include "platform/print/print_service.h"
 
 #include <string>
 

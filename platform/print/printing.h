@@ -1,8 +1,10 @@
 // Printing one page: the system print dialog, and a document on the chosen
-// printer that is either handed over whole or discarded.
+// printer that is either handed over whole or discarded. This is the print
+// module's own code, which links Qt's printing and CUPS; the window reaches
+// it through PrintService (print_service.h).
 #pragma once
 
-#include "platform/desktop/error_report.h"
+#include "platform/print/print_service.h"
 
 #include <QString>
 
@@ -13,20 +15,6 @@ class QPrinter;
 class QWidget;
 
 namespace platform {
-
-// Where the page's texts go. Positions are printer pixels from the top-left
-// corner of the printable area; a text is placed by its top-left corner.
-class PrintCanvas {
-public:
-    virtual ~PrintCanvas() = default;
-    // The printable area, in printer pixels.
-    virtual int Width() const = 0;
-    virtual int Height() const = 0;
-    // Black text in `family` at `points`, measured against the printer's
-    // own vertical resolution.
-    virtual void SetFont(const std::string& family, int points, bool bold) = 0;
-    virtual void TextOut(int x, int y, const std::string& text) = 0;
-};
 
 // Shows the system print dialog for `printer`; true when the user chose to
 // print. Tests replace it through SetPrintDialog (an empty function puts the
@@ -49,10 +37,5 @@ PrintDialog SetPrintDialog(PrintDialog dialog);
 // naming the printer and CUPS's reason at that moment. An error thrown by
 // `draw` aborts the document and goes on unchanged.
 void PrintOnePage(QPrinter& printer, const QString& documentName, const std::function<void(PrintCanvas&)>& draw);
-
-class PrintError : public TextError {
-public:
-    using TextError::TextError;
-};
 
 } // namespace platform

@@ -148,7 +148,7 @@ TEST(Printout, PdfHoldsTheTitleHeadingsAndALegInOrder)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(file);
     const legplot::VoyagePlan before = w->Plan();
-    w->PrintTo(printer);
+    platform::PrintOnePage(printer, QString(), [&](platform::PrintCanvas& canvas) { w->PrintPage(canvas); });
     ASSERT_TRUE(QFile::exists(file));
 
     QProcess pdftotext;
