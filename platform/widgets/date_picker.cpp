@@ -51,7 +51,7 @@ bool IsAsciiDigit(QChar c)
 } // namespace
 
 DatePicker::DatePicker(QWidget* parent)
-    : Field(parent), arrow_(new QToolButton(this)), calendar_(new CalendarPopup(this))
+    : Field(parent), arrow_(new QToolButton(this))
 {
     // Every change goes through the sections: no drops or input methods
     // that would write around them.
@@ -67,13 +67,6 @@ DatePicker::DatePicker(QWidget* parent)
         setFocus(Qt::MouseFocusReason);
         ShowCalendar();
     });
-
-    const auto pick = [this](QDate picked) {
-        calendar_->close();
-        Commit(std::clamp(picked, minimum_, maximum_));
-    };
-    connect(calendar_, &QCalendarWidget::activated, this, pick);
-    connect(calendar_, &QCalendarWidget::clicked, this, pick);
 
     setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
 }
@@ -91,7 +84,8 @@ void DatePicker::setDateRange(QDate minimum, QDate maximum)
 {
     minimum_ = minimum;
     maximum_ = std::max(minimum, maximum);
-    calendar_->setDateRange(minimum_, maximum_);
+    if (calendar_)
+        calendar_->setDateRange(minimum_, maximum_);
     setDate(date_);
 }
 
@@ -195,6 +189,18 @@ void DatePicker::Step(int steps)
 void DatePicker::ShowCalendar()
 {
     const QDate typed = entry_.Date();
+    if (!calendar_) {
+        // Made when first opened: a calendar costs a quarter of the
+        // window's start, and most voyages never open it.
+        calendar_ = new CalendarPopup(this);
+        calendar_->setDateRange(minimum_, maximum_);
+        const auto pick = [this](QDate picked) {
+            calendar_->close();
+            Commit(std::clamp(picked, minimum_, maximum_));
+        };
+        connect(calendar_, &QCalendarWidget::activated, this, pick);
+        connect(calendar_, &QCalendarWidget::clicked, this, pick);
+    }
     calendar_->setSelectedDate(InRange(typed) ? typed : date_);
     calendar_->adjustSize();
     QPoint at = mapToGlobal(QPoint(0, height()));

@@ -55,6 +55,7 @@ public:
 
     // Opens the pull-down calendar on the date shown.
     void ShowCalendar();
+    // The pull-down calendar; none before it is first opened.
     QCalendarWidget* Calendar() const { return calendar_; }
 
     bool HalfTyped() const override;
@@ -95,7 +96,7 @@ private:
     DateLayout layout_;
     int current_ = 0; // the part selected, in the order shown
     QToolButton* arrow_;
-    QCalendarWidget* calendar_;
+    QCalendarWidget* calendar_ = nullptr;
 };
 
 } // namespace platform
