@@ -26,7 +26,7 @@ PrintService& Printing()
     entry = reinterpret_cast<EntryPoint>(dlsym(RTLD_DEFAULT, Entry));
 #endif
     if (!entry) {
-        QLibrary module(QCoreApplication::applicationDirPath() + QStringLiteral("/vorlan_print"));
+        QLibrary module(QCoreApplication::applicationDirPath() + QStringLiteral("/plugins/vorlan_print"));
         entry = reinterpret_cast<EntryPoint>(module.resolve(Entry)); // stays loaded
         if (!entry)
             throw PrintError(QStringLiteral("Printing is not available: %1").arg(module.errorString()));
