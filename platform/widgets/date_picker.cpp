@@ -169,7 +169,7 @@ void DatePicker::Select(int part)
 {
     entry_.Finish();
     TakeIfComplete();
-    if (!layout_.PartCount() == 0)
+    if (layout_.PartCount() != 0)
         current_ = std::clamp(part, 0, layout_.PartCount() - 1);
     Show();
 }
@@ -226,7 +226,7 @@ void DatePicker::PasteText(const std::string& text)
 
 void DatePicker::EraseSelection()
 {
-    if (!layout_.PartCount() == 0) {
+    if (layout_.PartCount() != 0) {
         entry_.Clear(Current());
         Show();
     }
@@ -263,7 +263,7 @@ void DatePicker::keyPressEvent(QKeyEvent* event)
     case Qt::Key_PageUp: Step(PageStep); return;
     case Qt::Key_PageDown: Step(-PageStep); return;
     case Qt::Key_Backspace:
-        if (!layout_.PartCount() == 0) {
+        if (layout_.PartCount() != 0) {
             entry_.Erase(Current());
             Show();
         }
@@ -293,7 +293,7 @@ void DatePicker::keyPressEvent(QKeyEvent* event)
     // A separator finishes the section being typed; after a finished one
     // (the next already selected) it changes nothing.
     if (text.size() == 1 && (text[0].isSpace() || text[0].isPunct())) {
-        if (!layout_.PartCount() == 0 && entry_.Typing(Current()))
+        if (layout_.PartCount() != 0 && entry_.Typing(Current()))
             Select(current_ + 1);
         return;
     }
@@ -335,7 +335,7 @@ void DatePicker::wheelEvent(QWheelEvent* event)
 
 void DatePicker::Entered(Qt::FocusReason reason, bool back)
 {
-    if (!back && !layout_.PartCount() == 0) {
+    if (!back && layout_.PartCount() != 0) {
         if (reason == Qt::BacktabFocusReason)
             current_ = layout_.PartCount() - 1;
         else if (reason != Qt::MouseFocusReason)
