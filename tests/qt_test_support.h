@@ -71,12 +71,13 @@ inline void MoveOver(QWidget* target, QWidget* window, QPoint at = {})
 
 // Presses `keys` at whatever has the focus, one after the other:
 // characters as typed, and named keys in angle brackets ("<Tab>", "<Esc>",
-// "<BS>", "<Del>", "<Left>", "<Right>", "<Home>", "<End>", "<Up>", "<Down>",
-// "<PgUp>", "<PgDn>").
+// "<BackTab>", "<BS>", "<Del>", "<Left>", "<Right>", "<Home>", "<End>",
+// "<Up>", "<Down>", "<PgUp>", "<PgDn>").
 inline void Press(const QString& keys)
 {
     static const std::map<QString, Qt::Key> named = {
         {QStringLiteral("Tab"), Qt::Key_Tab},     {QStringLiteral("Esc"), Qt::Key_Escape},
+        {QStringLiteral("BackTab"), Qt::Key_Backtab},
         {QStringLiteral("BS"), Qt::Key_Backspace}, {QStringLiteral("Del"), Qt::Key_Delete},
         {QStringLiteral("Left"), Qt::Key_Left},   {QStringLiteral("Right"), Qt::Key_Right},
         {QStringLiteral("Home"), Qt::Key_Home},   {QStringLiteral("End"), Qt::Key_End},

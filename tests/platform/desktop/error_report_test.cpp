@@ -33,6 +33,10 @@ TEST(ErrorReport, GuardReportsWhatEscapesAndOnlyOnce)
     EXPECT_EQ(field.text(), QStringLiteral("S"));
     ASSERT_EQ(errors.messages.size(), 2);
     EXPECT_EQ(errors.messages[1], QStringLiteral("'1-' is not a valid integer value"));
+    // Reported by the outer guard even when the outer handler never asks.
+    platform::Guard([&] { field.setText(QStringLiteral("N")); });
+    ASSERT_EQ(errors.messages.size(), 3);
+    errors.messages.removeLast();
 
     // Texts are 8-bit.
     platform::Guard([] { throw std::runtime_error("'5\xB0' is not a valid integer value"); });

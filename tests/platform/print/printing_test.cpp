@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -43,6 +45,26 @@ TEST(PrintOnePage, HandsOverAPageWithThePrintersGeometry)
     EXPECT_GT(height, width);
     EXPECT_TRUE(QFile::exists(p.file));
     EXPECT_GT(QFile(p.file).size(), 0);
+}
+
+// A text hangs from the place it is put at: written at the top of the
+// printable area, its letters start there, on the page.
+TEST(PrintOnePage, TextsHangFromTheirPlace)
+{
+    PdfPrinter p;
+    platform::PrintOnePage(p.printer, QString(), [](platform::PrintCanvas& canvas) {
+        canvas.SetFont("Arial", 10, false);
+        canvas.TextOut(0, 0, "Top");
+    });
+    QProcess boxes;
+    boxes.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), p.file, QStringLiteral("-")});
+    ASSERT_TRUE(boxes.waitForFinished());
+    const QRegularExpression word(QStringLiteral(R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)"[^>]*>Top</word>)re"));
+    const QRegularExpressionMatch top = word.match(QString::fromUtf8(boxes.readAllStandardOutput()));
+    ASSERT_TRUE(top.hasMatch());
+    const QRectF area = p.printer.pageLayout().paintRectPoints();
+    EXPECT_NEAR(top.captured(1).toDouble(), area.left(), 2.0);
+    EXPECT_NEAR(top.captured(2).toDouble(), area.top(), 2.0);
 }
 
 TEST(PrintOnePage, FailureWhileDrawingDiscardsTheDocumentAndPassesTheErrorOn)

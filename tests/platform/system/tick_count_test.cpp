@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#ifdef __linux__
+#include <sys/sysinfo.h>
+#endif
+
 #include <chrono>
 #include <thread>
 
@@ -17,5 +21,21 @@ TEST(TickCount, CountsMillisecondsForward)
     EXPECT_GE(elapsed, 250u);
     EXPECT_LT(elapsed, 30000u);
 }
+
+#ifdef __linux__
+// The count is the time since the system started, as the kernel counts it
+// (not the wall clock, which may be set back); the kernel's figure is in
+// whole seconds, rounded up.
+TEST(TickCount, CountsFromTheSystemsStart)
+{
+    struct sysinfo system {};
+    const std::uint32_t before = platform::GetTickCount();
+    ASSERT_EQ(sysinfo(&system), 0);
+    const auto expected = static_cast<std::uint32_t>(static_cast<std::uint64_t>(system.uptime) * 1000u);
+    const auto difference = static_cast<std::int32_t>(before - expected);
+    EXPECT_GT(difference, -2000);
+    EXPECT_LT(difference, 1000);
+}
+#endif
 
 } // namespace

@@ -64,6 +64,8 @@ TEST(DatePicker, TakesTheDateTypedInAnyOrderOrKeepsItsOwn)
         {"08/12/2026", "5/7/2030", "05/07/2030", "Friday, 5 July 2030"},
         {"08/12/2026", "1/2/2030", "01/02/2030", "Friday, 1 February 2030"},
         {"08/12/2026", "3<Right>", "03/12/2026", "Thursday, 3 December 2026"},
+        // Shift+Tab into the field selects its last section.
+        {"08/12/2026", "<BackTab><BackTab>2030", "08/12/2030", "Sunday, 8 December 2030"},
         // A year counts with four digits; until then nothing is taken from it.
         {"08/12/2026", "150327", "15/03/2026", "15 March 27"},
         {"15/03/2027", "<End><BS>", "15/03/2027", "15 March 202"},
@@ -75,6 +77,7 @@ TEST(DatePicker, TakesTheDateTypedInAnyOrderOrKeepsItsOwn)
         // letters change nothing.
         {"08/12/2026", "29022027<Esc>", "08/12/2026", "Tuesday, 8 December 2026"},
         {"08/12/2026", "150327<Esc>", "08/12/2026", "Tuesday, 8 December 2026"},
+        {"08/12/2026", "<Up><Right><Up><Esc>", "08/12/2026", "Tuesday, 8 December 2026"},
         {"08/12/2026", "x", "08/12/2026", "Tuesday, 8 December 2026"},
     };
     for (const auto& c : cases) {

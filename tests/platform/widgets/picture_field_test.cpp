@@ -74,6 +74,33 @@ TEST(PictureField, RefusedKeysAndPastesChangeNothing)
     QApplication::clipboard()->setText(QStringLiteral("2145"));
     QTest::keyClick(f.time, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(f.time->Text(), "21:45");
+    // Part of an entry is typed at the caret.
+    QApplication::clipboard()->setText(QStringLiteral("30"));
+    testsupport::Press(QStringLiteral("<Left><Left>"));
+    QTest::keyClick(f.time, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(f.time->Text(), "21:30");
+}
+
+TEST(PictureField, ErasingStepsOverTheColon)
+{
+    const struct {
+        const char* keys; // after entering "01:30", the caret at its end
+        const char* text;
+        int caret;
+    } cases[] = {
+        {"<BS>", "01:3 ", 4},           {"<BS><BS>", "01:  ", 3},     {"<BS><BS><BS>", "0 :  ", 1},
+        {"<Left><Left><BS>", "0 :30", 1}, {"<Home><BS>", "01:30", 0}, {"<Home><Del>", " 1:30", 0},
+        {"<Left><Left><Left><Del>", "01:30", 2},
+    };
+    for (const auto& c : cases) {
+        Fields f;
+        f.interval->SetText("01:30");
+        testsupport::Enter(f.time);
+        testsupport::Enter(f.interval);
+        testsupport::Press(QString::fromLatin1(c.keys));
+        EXPECT_EQ(f.interval->Text(), c.text) << c.keys;
+        EXPECT_EQ(f.interval->cursorPosition(), c.caret) << c.keys;
+    }
 }
 
 TEST(PictureField, TimeOutsideTheDayShowsTheErrorColours)
@@ -88,6 +115,11 @@ TEST(PictureField, TimeOutsideTheDayShowsTheErrorColours)
     f.time->setCursorPosition(0);
     QTest::keyClicks(f.time, "2359");
     EXPECT_FALSE(f.time->InError());
+    for (auto [typed, outside] : {std::pair{"2400", true}, {"0060", true}, {"0000", false}, {"2300", false}}) {
+        testsupport::Enter(f.time);
+        QTest::keyClicks(f.time, typed);
+        EXPECT_EQ(f.time->InError(), outside) << typed;
+    }
     // Interval pictures are no times of day: 99:99 is a good interval.
     f.interval->SetText("99:99");
     EXPECT_FALSE(f.interval->InError());
