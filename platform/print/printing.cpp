@@ -24,6 +24,7 @@
 #endif
 
 #include <utility>
+#include <vector>
 
 namespace platform {
 namespace {
@@ -57,6 +58,39 @@ public:
 private:
     QPainter& painter_;
     const QPaintDevice& page_;
+};
+
+// The page as drawn, put on a printer only once it is whole: a document
+// begun on a printer cannot be taken back (Qt's abort() does nothing for
+// CUPS, and ending the painter sends what was drawn), so a failure half way
+// must come before the printer is started.
+class PageRecording : public PrintCanvas {
+public:
+    PageRecording(int width, int height) : width_(width), height_(height) {}
+
+    int Width() const override { return width_; }
+    int Height() const override { return height_; }
+
+    void SetFont(const std::string& family, int points, bool bold) override
+    {
+        steps_.emplace_back([=](PrintCanvas& canvas) { canvas.SetFont(family, points, bold); });
+    }
+
+    void TextOut(int x, int y, const std::string& text) override
+    {
+        steps_.emplace_back([=](PrintCanvas& canvas) { canvas.TextOut(x, y, text); });
+    }
+
+    void PlayOn(PrintCanvas& canvas) const
+    {
+        for (const auto& step : steps_)
+            step(canvas);
+    }
+
+private:
+    int width_;
+    int height_;
+    std::vector<std::function<void(PrintCanvas&)>> steps_;
 };
 
 // The system's reason for the file operation that just failed ("No space
@@ -173,6 +207,8 @@ void PrintToPdfFile(QPrinter& printer, const QString& documentName, const std::f
 
 void PrintOnPrinter(QPrinter& printer, const QString& documentName, const std::function<void(PrintCanvas&)>& draw)
 {
+    PageRecording page(printer.width(), printer.height());
+    draw(page); // a failure here starts no job
     printer.setDocName(documentName);
 #ifdef VORLAN_HAVE_CUPS
     AskAboutQueue(printer);
@@ -185,11 +221,11 @@ void PrintOnPrinter(QPrinter& printer, const QString& documentName, const std::f
     }
     try {
         PainterCanvas canvas(painter, printer);
-        draw(canvas);
+        page.PlayOn(canvas);
         if (printer.printerState() == QPrinter::Error)
             throw PrinterFailure(printer, QStringLiteral("the printer reported an error while printing"));
     } catch (...) {
-        // The printer discards the document.
+        // Where the print engine can, it discards the document.
         printer.abort();
         if (painter.isActive())
             painter.end();
