@@ -82,6 +82,18 @@ public:
         return done;
     }
 
+    // The jobs the queue was given, printed or not.
+    int Jobs()
+    {
+        QProcess p;
+        p.start(QStringLiteral("lpstat"),
+                {QStringLiteral("-h"), socket_, QStringLiteral("-W"), QStringLiteral("all"), QStringLiteral("-o"),
+                 QString::fromLatin1(Queue)});
+        if (!p.waitForFinished(20000))
+            return -1;
+        return static_cast<int>(p.readAllStandardOutput().count('\n'));
+    }
+
     // lpstat -r says whether the scheduler answers (its exit status does not).
     bool Running()
     {

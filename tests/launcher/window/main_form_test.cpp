@@ -90,6 +90,11 @@ TEST(LauncherWindow, OpensWithSunMoonFocusedAndTabsInOrder)
         EXPECT_FALSE(focused->text(QAccessible::Name).isEmpty()) << i;
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // the memo takes no tabs
     }
+    // Shown again (restored after a minimise), the window keeps its focus.
+    ASSERT_TRUE(form.Memo2->hasFocus());
+    form.hide();
+    testsupport::ShowActive(form);
+    EXPECT_TRUE(form.Memo2->hasFocus());
 }
 
 TEST(LauncherWindow, HoverLineKeepsTheLastPlaceItWasSetBy)

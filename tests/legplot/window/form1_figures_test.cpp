@@ -27,7 +27,7 @@ TEST(Form1Figures, DepartureTimeShowsTheTimeOfDayItIsSailedFrom)
         const char* typed;
         const char* shown;
     } times[] = {{"3412", "10:12"}, {"2500", "01:00"}, {"1275", "13:15"}, {"2375", "00:15"},
-                 {"0830", "08:30"}, {"2359", "23:59"}};
+                 {"0830", "08:30"}, {"2359", "23:59"}, {"2430", "00:30"}};
     for (const auto& t : times) {
         ClickIntoStart(w->TimePicker);
         Type(t.typed);

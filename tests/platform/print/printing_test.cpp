@@ -67,19 +67,36 @@ TEST(PrintOnePage, TextsHangFromTheirPlace)
     EXPECT_NEAR(top.captured(2).toDouble(), area.top(), 2.0);
 }
 
-TEST(PrintOnePage, FailureWhileDrawingDiscardsTheDocumentAndPassesTheErrorOn)
+// Prints half a page on `printer`, then fails as a computation can; true
+// when the failure came through.
+bool FailedHalfWay(QPrinter& printer)
 {
-    PdfPrinter p;
     try {
-        platform::PrintOnePage(p.printer, QString(), [](platform::PrintCanvas& canvas) {
+        platform::PrintOnePage(printer, QString(), [](platform::PrintCanvas& canvas) {
             canvas.TextOut(0, 0, "half a page");
             throw std::runtime_error("Invalid floating point operation");
         });
-        FAIL() << "no error";
     } catch (const std::runtime_error& e) {
-        EXPECT_STREQ(e.what(), "Invalid floating point operation");
+        return std::string(e.what()) == "Invalid floating point operation";
     }
+    return false;
+}
+
+TEST(PrintOnePage, FailureWhileDrawingDiscardsTheDocumentAndPassesTheErrorOn)
+{
+    PdfPrinter p;
+    EXPECT_TRUE(FailedHalfWay(p.printer));
     EXPECT_FALSE(QFile::exists(p.file));
+
+    // A printer is handed no job.
+    testsupport::PrivateCups cups;
+    ASSERT_TRUE(cups.Ready()) << cups.Log().toStdString();
+    QPrinter printer;
+    printer.setPrinterName(QString::fromLatin1(testsupport::PrivateCups::Queue));
+    EXPECT_TRUE(FailedHalfWay(printer));
+    EXPECT_EQ(cups.Jobs(), 0);
+    platform::PrintOnePage(printer, QString(), [](platform::PrintCanvas& canvas) { canvas.TextOut(0, 0, "whole"); });
+    EXPECT_EQ(cups.Jobs(), 1);
 }
 
 TEST(PrintOnePage, AFileThatCannotBeStartedIsAnErrorNamingIt)
