@@ -32,6 +32,7 @@ TEST(StrToInt, RefusesWhatIsNotADecimalInteger)
     EXPECT_EQ(ErrorOf("+"), "'+' is not a valid integer value");
     EXPECT_EQ(ErrorOf("1-"), "'1-' is not a valid integer value");
     EXPECT_EQ(ErrorOf("--1"), "'--1' is not a valid integer value");
+    EXPECT_EQ(ErrorOf("+-5"), "'+-5' is not a valid integer value");
     EXPECT_EQ(ErrorOf("1 "), "'1 ' is not a valid integer value");
     EXPECT_EQ(ErrorOf("1.5"), "'1.5' is not a valid integer value");
     EXPECT_EQ(ErrorOf("$1F"), "'$1F' is not a valid integer value");

@@ -30,6 +30,20 @@ TEST(DecodeJpeg, ReadsTheAboutPicture)
     EXPECT_GT(tower.green(), 220);
 }
 
+TEST(DecodeJpeg, GreyPicturesComeOutGrey)
+{
+    QImage grey(16, 8, QImage::Format_Grayscale8);
+    grey.fill(200);
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    ASSERT_TRUE(grey.save(&buffer, "JPG"));
+    const QImage image = launcher::DecodeJpeg(jpeg);
+    ASSERT_EQ(image.size(), QSize(16, 8));
+    for (const QPoint at : {QPoint(0, 0), QPoint(15, 7)})
+        EXPECT_NEAR(image.pixelColor(at).red(), 200, 2) << at.x();
+    EXPECT_EQ(image.pixelColor(15, 7), image.pixelColor(0, 0));
+}
+
 TEST(DecodeJpeg, CorruptDataGivesNoPictureAndNoCrash)
 {
     const QByteArray good = AboutPicture();

@@ -171,6 +171,10 @@ TEST(Form1Layout, TabOrderRunsThroughStartPanelDisplayAndLegs)
         QApplication::processEvents();
         ASSERT_EQ(QApplication::focusWidget(), expected[i]) << "back at step " << i;
     }
+    // Another format chosen, its button is the stop.
+    QTest::mouseClick(w->RadioGroup1->Item(2), Qt::LeftButton);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), w->MaskEdit21);
     EXPECT_TRUE(w.errors.messages.isEmpty());
     EXPECT_EQ(w->StatusMessage(), QString());
 }

@@ -120,6 +120,10 @@ TEST(DatePicker, StepsOnlyTheSelectedSectionAndStopsAtItsEnd)
     QApplication::sendEvent(f.date, &wheel);
     EXPECT_EQ(f.date->date(), D("09/12/2026"));
     EXPECT_EQ(changes.count(), 1);
+    // Over a field without the focus, the wheel changes nothing.
+    Press(QStringLiteral("<BackTab>"));
+    QApplication::sendEvent(f.date, &wheel);
+    EXPECT_EQ(f.date->date(), D("09/12/2026"));
 }
 
 TEST(DatePicker, LeavingWithNoDateIsRefusedUntilEscape)
