@@ -126,6 +126,22 @@ TEST(DatePicker, StepsOnlyTheSelectedSectionAndStopsAtItsEnd)
     EXPECT_EQ(f.date->date(), D("09/12/2026"));
 }
 
+TEST(DatePicker, AClickSelectsTheSectionItLandsNearest)
+{
+    const struct {
+        int x; // from the field's left edge; below zero, from its right edge
+        const char* keys;
+        const char* date;
+    } cases[] = {{4, "15", "15/12/2026"}, {-40, "2030", "08/12/2030"}};
+    for (const auto& c : cases) {
+        DateField f(D("08/12/2026"));
+        const int x = c.x >= 0 ? c.x : f.date->width() + c.x;
+        QTest::mouseClick(f.date, Qt::LeftButton, {}, QPoint(x, f.date->height() / 2));
+        Press(QString::fromLatin1(c.keys));
+        EXPECT_EQ(f.date->date(), D(c.date)) << c.x;
+    }
+}
+
 TEST(DatePicker, LeavingWithNoDateIsRefusedUntilEscape)
 {
     const struct {
