@@ -4,6 +4,7 @@
 
 #include <QClipboard>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
 
@@ -123,6 +124,18 @@ TEST(PictureField, TimeOutsideTheDayShowsTheErrorColours)
     // Interval pictures are no times of day: 99:99 is a good interval.
     f.interval->SetText("99:99");
     EXPECT_FALSE(f.interval->InError());
+}
+
+// Overwriting shows a block caret one digit of the field's own font wide.
+TEST(PictureField, CaretIsADigitWide)
+{
+    Fields f;
+    QFont large = f.time->font();
+    large.setPixelSize(30);
+    f.time->setFont(large);
+    for (const platform::PictureField* field : {f.time, f.interval})
+        EXPECT_EQ(field->style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, field),
+                  field->fontMetrics().horizontalAdvance(QLatin1Char('0')));
 }
 
 TEST(PictureField, LeavingSignalsExitOnce)
