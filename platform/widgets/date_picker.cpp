@@ -103,13 +103,18 @@ void DatePicker::Show()
     const QString shown = layout_.Text(entry_, locale());
     if (shown != text())
         QLineEdit::setText(shown);
-    FitText();
+    // Fitted when shown, if hidden now: measuring costs a window's start
+    // a layout of the text for every date set while it is built.
+    fitPending_ = !isVisible();
+    if (!fitPending_)
+        FitText();
     if (hasFocus() && layout_.PartCount() > 0)
         setSelection(layout_.Start(current_), layout_.Length(current_));
 }
 
 void DatePicker::FitText()
 {
+    fitPending_ = false;
     // The long date of some locales is wider than the field: it shrinks
     // rather than scrolls, so that it never loses its first letters.
     QFont font = parentWidget() ? parentWidget()->font() : QApplication::font();
@@ -373,6 +378,13 @@ void DatePicker::Refused()
     ReportError(date.isValid()
                     ? tr("'%1' is not a date between %2 and %3").arg(typed, numeric(minimum_), numeric(maximum_))
                     : tr("'%1' is not a valid date").arg(typed));
+}
+
+void DatePicker::showEvent(QShowEvent* event)
+{
+    QLineEdit::showEvent(event);
+    if (fitPending_)
+        FitText();
 }
 
 void DatePicker::resizeEvent(QResizeEvent* event)

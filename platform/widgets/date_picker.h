@@ -69,6 +69,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void Entered(Qt::FocusReason reason, bool back) override;
     void Left() override;
@@ -88,6 +89,7 @@ private:
     void TypeDigit(int digit);
 
     QDate date_{2000, 1, 1};
+    bool fitPending_ = false; // the text changed while hidden
     QDate entered_ = date_; // the date the field had when it was entered
     QDate minimum_{1752, 9, 14};
     QDate maximum_{9999, 12, 31};
