@@ -201,6 +201,20 @@ void Field::contextMenuEvent(QContextMenuEvent* event)
     menu->popup(event->globalPos());
 }
 
+bool Field::ClipboardKey(const QKeyEvent& event)
+{
+    if (event.matches(QKeySequence::Paste)) {
+        PasteText(PastedText());
+        return true;
+    }
+    if (event.matches(QKeySequence::Cut)) {
+        copy();
+        EraseSelection();
+        return true;
+    }
+    return false;
+}
+
 void Field::Entered(Qt::FocusReason, bool) {}
 
 void Field::Left()

@@ -58,6 +58,9 @@ protected:
     virtual void PasteText(const std::string& text);
     // Empties the selection the field's own way (Cut, Delete).
     virtual void EraseSelection() { del(); }
+    // Paste and Cut from the keyboard, through the field's own rules; false
+    // for any other key.
+    bool ClipboardKey(const QKeyEvent& event);
 
 private:
     friend class RefusalGate;

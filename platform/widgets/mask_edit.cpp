@@ -212,15 +212,8 @@ void MaskEdit::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
-    if (event->matches(QKeySequence::Paste)) {
-        PasteText(PastedText());
+    if (ClipboardKey(*event))
         return;
-    }
-    if (event->matches(QKeySequence::Cut)) {
-        copy();
-        EraseSelection();
-        return;
-    }
     if (event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete) {
         int cursor = cursorPosition();
         if (hasSelectedText()) {

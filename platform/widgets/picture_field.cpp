@@ -179,15 +179,8 @@ void PictureField::keyPressEvent(QKeyEvent* event)
         TypeText(typed);
         return;
     }
-    if (event->matches(QKeySequence::Paste)) {
-        PasteText(PastedText());
+    if (ClipboardKey(*event))
         return;
-    }
-    if (event->matches(QKeySequence::Cut)) {
-        copy();
-        EraseSelection();
-        return;
-    }
     if (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo))
         return;
     // Navigation, selection, copying: the line edit's own. A key that would
