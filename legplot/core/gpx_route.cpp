@@ -1,0 +1,75 @@
+#include "legplot/core/gpx_route.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+namespace legplot {
+namespace {
+
+constexpr int Decimals = 9; // a tenth of a millimetre
+
+// Locale-independent: the program runs under the user's LC_NUMERIC.
+std::string Decimal(double degrees)
+{
+    if (degrees == 0)
+        degrees = 0; // no "-0.000000000"
+    std::array<char, 64> buffer{};
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), degrees, std::chars_format::fixed, Decimals);
+    return std::string(buffer.data(), result.ptr);
+}
+
+std::string IsoTime(DayNumber day, std::int32_t seconds)
+{
+    const std::string date = DateText(day, '-'); // dd-mm-yyyy
+    const auto two = [](std::int32_t n) { return std::string{static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10)}; };
+    return date.substr(6, 4) + "-" + date.substr(3, 2) + "-" + date.substr(0, 2) + "T" + two(seconds / 3600) + ":" +
+           two(seconds / 60 % 60) + ":" + two(seconds % 60) + "Z";
+}
+
+std::string Point(double lat, double lon, DayNumber day, std::int32_t seconds, const std::string& name)
+{
+    return "    <rtept lat=\"" + Decimal(lat) + "\" lon=\"" + Decimal(std::remainder(lon, 360.0)) + "\">\n" +
+           "      <time>" + IsoTime(day, seconds) + "</time>\n" + "      <name>" + name + "</name>\n" +
+           "    </rtept>\n";
+}
+
+} // namespace
+
+std::string GpxRoute(const VoyagePlan& plan)
+{
+    std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                      "<gpx version=\"1.1\" creator=\"VORLAN legplot\" xmlns=\"http://www.topografix.com/GPX/1/1\" "
+                      "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
+                      "xsi:schemaLocation=\"http://www.topografix.com/GPX/1/1 "
+                      "http://www.topografix.com/GPX/1/1/gpx.xsd\">\n";
+    out += "  <rte>\n    <name>Dead reckoning</name>\n";
+    out += Point(plan.StartLat, plan.StartLon, plan.Departure.Day, plan.Departure.Seconds, "Start");
+    bool open = true; // the route being written takes the next leg sailed
+    for (int k = 1; k <= LegCount; ++k) {
+        const Leg& leg = plan.Legs[static_cast<std::size_t>(k - 1)];
+        if (!leg.Computed)
+            break;
+        if (leg.Interval == 0) {
+            if (open)
+                out += "  </rte>\n";
+            open = false;
+            continue;
+        }
+        if (!open) {
+            // The leg before was empty: this one starts from 0°, 0° at its arrival.
+            const Leg& before = plan.Legs[static_cast<std::size_t>(k - 2)];
+            out += "  <rte>\n    <name>Dead reckoning from 0\xC2\xB0, 0\xC2\xB0 (leg " + std::to_string(k) +
+                   " on)</name>\n";
+            out += Point(0, 0, before.ArrivalDate, before.ArrivalTime, "0\xC2\xB0, 0\xC2\xB0");
+            open = true;
+        }
+        out += Point(leg.EndLat, leg.EndLon, leg.ArrivalDate, leg.ArrivalTime, "Leg " + std::to_string(k));
+    }
+    if (open)
+        out += "  </rte>\n";
+    return out + "</gpx>\n";
+}
+
+} // namespace legplot

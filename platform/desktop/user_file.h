@@ -1,0 +1,22 @@
+// Files a user keeps: written whole or not at all, read without trust.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace platform {
+
+// Replaces or creates `file` with `bytes`, whole or not at all: a failure
+// (a missing folder, no permission, a full disk) throws TextError with
+// `failure`'s %1 as the file and %2 as the system's reason, and leaves a
+// file that was there as it was. A device, a pipe or a socket (or a link
+// to one) is refused ("it is not a regular file"), never opened.
+void WriteWholeFile(const QString& file, const QByteArray& bytes, const QString& failure);
+
+// Reads at most `limit` + 1 bytes of `file`, so that the caller can tell a
+// file larger than any it takes; the same failures, and a file that is not
+// a regular file is refused without being opened (a pipe would hold the
+// window).
+QByteArray ReadSmallFile(const QString& file, qint64 limit, const QString& failure);
+
+} // namespace platform
