@@ -16,6 +16,7 @@
 #include <QDate>
 #include <QLayout>
 #include <QLocale>
+#include <QScopeGuard>
 #include <QShortcut>
 #include <QStatusBar>
 
@@ -141,6 +142,10 @@ void TForm1::WireEvents()
         connect(legs_[i].course, &platform::MaskEdit::exited, this, courseExits[i]);
     }
 
+    connect(FileOpenItem, &QAction::triggered, this, &TForm1::FileOpen);
+    connect(FileSaveItem, &QAction::triggered, this, &TForm1::FileSave);
+    connect(FileSaveAsItem, &QAction::triggered, this, &TForm1::FileSaveAs);
+    connect(FileExportRouteItem, &QAction::triggered, this, &TForm1::FileExportRoute);
     connect(FilePrintItem, &QAction::triggered, this, &TForm1::FilePrint);
     connect(FileExitItem, &QAction::triggered, this, &TForm1::FileExit);
 
@@ -193,6 +198,13 @@ void TForm1::FormClose()
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
+    // A voyage kept in a file and changed since is not dropped unasked.
+    bool leave = false;
+    platform::Guard([this, &leave] { leave = MayLeaveVoyage(); });
+    if (!leave) {
+        event->ignore();
+        return;
+    }
     FormClose();
     event->accept();
 }
@@ -263,6 +275,7 @@ void TForm1::RecomputeVoyage()
         row.time->setText(platform::ToQt(texts.Time));
         ResultsChanged(row);
     };
+    const auto markChanges = qScopeGuard([this] { UpdateModifiedMark(); });
     try {
         SailVoyage(plan_, in, show);
     } catch (const geo::InvalidOperation&) {

@@ -10,6 +10,7 @@
 #pragma once
 
 #include "legplot/core/voyage.h"
+#include "legplot/core/voyage_file.h"
 #include "ui_form1.h"
 
 #include <QMainWindow>
@@ -80,9 +81,20 @@ public:
     // The display format.
     void RadioGroup1Click();
 
-    // The File menu: the print dialog, then the page; closing the window.
+    // The File menu: voyage files, the route for a chart plotter, the print
+    // dialog and the page, closing the window.
+    void FileOpen();
+    void FileSave();
+    void FileSaveAs();
+    void FileExportRoute();
     void FilePrint();
     void FileExit();
+
+    // Opens a voyage file (the program's argument); a file refused is
+    // reported and changes nothing.
+    void OpenVoyage(const QString& file);
+    // The voyage file the window shows; empty for a voyage never saved.
+    const QString& VoyageFile() const { return voyageFile_; }
 
     // Draws the voyage as it stands, in the display format now selected,
     // on a page. Changes nothing.
@@ -121,6 +133,18 @@ private:
     // value is the one read from it.
     std::string StartFieldText(bool isLongitude) const;
 
+    // Voyage files (form1_files.cpp).
+    VoyageEntries StoredEntries() const;
+    StartEntry StoredStart(bool isLongitude) const;
+    void ApplyEntries(const VoyageEntries& entries);
+    void ReadVoyageFrom(const QString& file);
+    void SaveVoyageTo(const QString& file);
+    QString AskFileName(bool save, const QString& title, const QString& filter, const QString& suffix);
+    bool MayLeaveVoyage();
+    void ShowVoyageFile(const QString& file);
+    void UpdateModifiedMark();
+    QWidget* FieldNotTaken() const;
+
     // The families of handlers; the described names are entry points.
     void StartPositionExit(bool isLongitude);
     void HemisphereChange(bool isLongitude);
@@ -143,6 +167,8 @@ private:
         double magnitude = 0;
     };
     std::array<TypedPosition, 2> typed_{}; // latitude, longitude
+    QString voyageFile_;          // opened or saved last; empty: never saved
+    VoyageEntries savedEntries_;  // what that file holds
     char savedDecimalSeparator_ = '.';
     char dateSeparator_ = '/';
     char timeSeparator_ = ':';

@@ -47,6 +47,8 @@ public:
     // The text was changed by typing since it was last set or accepted:
     // what Escape would undo, which the text alone does not tell.
     bool ChangedByTyping() const { return typed_; }
+    // The text as last set or accepted: while typing, what Escape brings back.
+    std::string TakenText() const { return typed_ ? restore_ : content_; }
 
     // Whether "#" positions take a sign ("+", "-") as well as a digit or a
     // blank; they do unless the field is a magnitude.

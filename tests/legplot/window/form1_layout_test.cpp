@@ -93,17 +93,26 @@ TEST(Form1Layout, WindowIsFixedAndTitled)
     EXPECT_EQ(w->RadioGroup1->toolTip(), QStringLiteral("Change display settings"));
 }
 
-TEST(Form1Layout, MenuHasPrintAndExit)
+TEST(Form1Layout, MenuHasFilesRoutePrintAndExit)
 {
     Window w;
     EXPECT_EQ(w->FileMenu->title(), QStringLiteral("&File"));
+    const struct {
+        const char* text; // empty: a separator
+        const char* shortcut;
+    } expected[] = {
+        {"&Open...", "Ctrl+O"}, {"&Save", "Ctrl+S"}, {"Save &As...", "Ctrl+Shift+S"}, {"", ""},
+        {"Export &Route...", ""}, {"", ""}, {"&Print", ""}, {"", ""}, {"E&xit", ""},
+    };
     const QList<QAction*> items = w->FileMenu->actions();
-    ASSERT_EQ(items.size(), 3);
-    EXPECT_EQ(items[0]->text(), QStringLiteral("&Print"));
-    EXPECT_EQ(items[0]->toolTip(), QStringLiteral("Print current file"));
-    EXPECT_TRUE(items[1]->isSeparator());
-    EXPECT_EQ(items[2]->text(), QStringLiteral("E&xit"));
-    EXPECT_EQ(items[2]->toolTip(), QStringLiteral("Exit this application"));
+    ASSERT_EQ(items.size(), std::size(expected));
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        EXPECT_EQ(items[i]->isSeparator(), *expected[i].text == 0) << i;
+        EXPECT_EQ(items[i]->text(), QString::fromLatin1(expected[i].text)) << i;
+        EXPECT_EQ(items[i]->shortcut(), QKeySequence(QString::fromLatin1(expected[i].shortcut))) << i;
+    }
+    EXPECT_EQ(w->FilePrintItem->toolTip(), QStringLiteral("Print current file"));
+    EXPECT_EQ(w->FileExitItem->toolTip(), QStringLiteral("Exit this application"));
 }
 
 TEST(Form1Layout, StartContents)

@@ -1,0 +1,282 @@
+// Voyage files and the route for a chart plotter: the File menu's Open,
+// Save, Save As and Export Route, the window's title and modified mark, and
+// the question before a changed voyage is left.
+#include "legplot/window/form1.h"
+
+#include "legplot/core/gpx_route.h"
+#include "platform/desktop/error_report.h"
+#include "platform/desktop/latin1.h"
+#include "platform/desktop/modal.h"
+#include "platform/desktop/number_settings.h"
+#include "platform/desktop/user_file.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QSignalBlocker>
+
+#include <algorithm>
+#include <cmath>
+
+namespace legplot {
+namespace {
+
+constexpr char VoyageSuffix[] = "voyage";
+constexpr long double LargestCourse = 359.9L; // as the course field's own check
+constexpr char CourseMessage[] = " Max. 359.9";
+
+// A course or speed field's text for the file: empty while nothing was
+// ever typed into it.
+std::string FieldEntry(const std::string& text)
+{
+    const bool blank = std::ranges::all_of(text, [](char c) { return c == ' ' || c == '.'; });
+    return blank ? std::string() : geo::BlanksToZeros(text);
+}
+
+} // namespace
+
+void TForm1::FileOpen()
+{
+    platform::Guard([this] {
+        if (!MayLeaveVoyage())
+            return;
+        const QString file = AskFileName(false, QStringLiteral("Open a voyage"),
+                                         QStringLiteral("Voyages (*.voyage);;All files (*)"), VoyageSuffix);
+        if (!file.isEmpty())
+            ReadVoyageFrom(file);
+    });
+}
+
+void TForm1::OpenVoyage(const QString& file)
+{
+    platform::Guard([this, &file] { ReadVoyageFrom(file); });
+}
+
+void TForm1::FileSave()
+{
+    platform::Guard([this] {
+        if (voyageFile_.isEmpty())
+            FileSaveAs();
+        else
+            SaveVoyageTo(voyageFile_);
+    });
+}
+
+void TForm1::FileSaveAs()
+{
+    platform::Guard([this] {
+        const QString file = AskFileName(true, QStringLiteral("Save the voyage"),
+                                         QStringLiteral("Voyages (*.voyage)"), VoyageSuffix);
+        if (!file.isEmpty())
+            SaveVoyageTo(file);
+    });
+}
+
+void TForm1::FileExportRoute()
+{
+    platform::Guard([this] {
+        const QString file = AskFileName(true, QStringLiteral("Export the route"),
+                                         QStringLiteral("GPX routes (*.gpx)"), QStringLiteral("gpx"));
+        if (file.isEmpty())
+            return;
+        // Like the printout: the voyage as last computed.
+        platform::WriteWholeFile(file, QByteArray::fromStdString(GpxRoute(plan_)),
+                                 QStringLiteral("The route could not be exported to %1: %2"));
+    });
+}
+
+QString TForm1::AskFileName(bool save, const QString& title, const QString& filter, const QString& suffix)
+{
+    const QString folder = voyageFile_.isEmpty() ? QDir::currentPath() : QFileInfo(voyageFile_).absolutePath();
+    QFileDialog dialog(this, title, folder, filter);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(suffix);
+    if (save && !voyageFile_.isEmpty() && suffix == QLatin1String(VoyageSuffix))
+        dialog.selectFile(QFileInfo(voyageFile_).fileName());
+    if (platform::ShowModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+void TForm1::ReadVoyageFrom(const QString& file)
+{
+    const QString failure = QStringLiteral("The voyage could not be opened from %1: %2");
+    const QByteArray bytes = platform::ReadSmallFile(file, LargestVoyageFile, failure);
+    VoyageEntries entries;
+    try {
+        entries = ReadVoyageFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    } catch (const VoyageFileError& e) {
+        throw platform::TextError(failure.arg(file, QString::fromUtf8(e.what())));
+    }
+    ApplyEntries(entries);
+    ShowVoyageFile(file);
+    RecomputeVoyage();
+}
+
+void TForm1::SaveVoyageTo(const QString& file)
+{
+    platform::WriteWholeFile(file, QByteArray::fromStdString(WriteVoyageFile(StoredEntries())),
+                             QStringLiteral("The voyage could not be saved to %1: %2"));
+    ShowVoyageFile(file);
+    if (const QWidget* field = FieldNotTaken())
+        SetStatusMessage(field->accessibleName().toStdString() + ": what is being typed is not saved");
+}
+
+void TForm1::ShowVoyageFile(const QString& file)
+{
+    voyageFile_ = file;
+    savedEntries_ = StoredEntries();
+    setWindowTitle(QFileInfo(file).fileName() + QStringLiteral("[*] \u2014 Dead Reckoning"));
+    UpdateModifiedMark();
+}
+
+void TForm1::UpdateModifiedMark()
+{
+    setWindowModified(!voyageFile_.isEmpty() && StoredEntries() != savedEntries_);
+}
+
+bool TForm1::MayLeaveVoyage()
+{
+    if (!isWindowModified())
+        return true;
+    QMessageBox question(QMessageBox::Warning, QApplication::applicationDisplayName(),
+                         QStringLiteral("The voyage %1 has changed.\nSave the changes?")
+                             .arg(QFileInfo(voyageFile_).fileName()),
+                         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    question.setDefaultButton(QMessageBox::Save);
+    switch (platform::ShowModal(question)) {
+    case QMessageBox::Save:
+        SaveVoyageTo(voyageFile_); // a failure is reported and the voyage stays
+        return true;
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// What the window has stored -------------------------------------------------
+
+StartEntry TForm1::StoredStart(bool isLongitude) const
+{
+    const double stored = isLongitude ? plan_.StartLon : plan_.StartLat;
+    const TypedPosition& typed = typed_[isLongitude ? 1 : 0];
+    StartEntry entry{typed.text, typed.format, std::signbit(stored)};
+    if (typed.text.empty() || typed.magnitude != std::fabs(stored)) {
+        entry.Format = geo::AngleFormat::DMSsss;
+        entry.Text = geo::EntryText(entry.Format, isLongitude, stored);
+    }
+    return entry;
+}
+
+VoyageEntries TForm1::StoredEntries() const
+{
+    VoyageEntries e;
+    e.Latitude = StoredStart(false);
+    e.Longitude = StoredStart(true);
+    const QDate date = DatePicker->date();
+    e.Year = date.year();
+    e.Month = date.month();
+    e.Day = date.day();
+    e.DepartureTime = plan_.DepartureTimeText;
+    e.Ellipsoid = std::string(geo::EllipsoidNames.at(static_cast<std::size_t>(std::max(0, ComboBox1->currentIndex()))));
+    e.Display = CurrentFormat();
+    for (std::size_t i = 0; i < legs_.size(); ++i) {
+        e.Legs[i].Course = FieldEntry(legs_[i].course->TakenText());
+        e.Legs[i].Speed = FieldEntry(legs_[i].speed->TakenText());
+        e.Legs[i].Interval = plan_.Legs[i].IntervalText.empty() ? "00:00" : plan_.Legs[i].IntervalText;
+    }
+    return e;
+}
+
+QWidget* TForm1::FieldNotTaken() const
+{
+    QWidget* focus = focusWidget();
+    const auto differs = [focus, this]() -> bool {
+        for (platform::MaskEdit* field : {lat_edit, lon_edit})
+            if (focus == field)
+                return field->ChangedByTyping();
+        for (std::size_t i = 0; i < legs_.size(); ++i) {
+            if (focus == legs_[i].course || focus == legs_[i].speed)
+                return static_cast<platform::MaskEdit*>(focus)->ChangedByTyping();
+            if (focus == legs_[i].interval) {
+                const std::string& stored = plan_.Legs[i].IntervalText;
+                return geo::BlanksToZeros(legs_[i].interval->Text()) != (stored.empty() ? "00:00" : stored);
+            }
+        }
+        if (focus == TimePicker)
+            return geo::BlanksToZeros(TimePicker->Text()) != plan_.DepartureTimeText;
+        if (focus == DatePicker)
+            return DatePicker->HalfTyped();
+        if (focus == NorS)
+            return NorS->Text() != (std::signbit(plan_.StartLat) ? "S" : "N");
+        if (focus == EorW)
+            return EorW->Text() != (std::signbit(plan_.StartLon) ? "W" : "E");
+        return false;
+    };
+    return focus && differs() ? focus : nullptr;
+}
+
+void TForm1::ApplyEntries(const VoyageEntries& e)
+{
+    RadioGroup1->SetItemIndex(static_cast<int>(e.Display));
+    lat_edit->SetEditMask(geo::AngleLayout(e.Display, false));
+    lon_edit->SetEditMask(geo::AngleLayout(e.Display, true));
+
+    // The start positions as their fields' exits store them.
+    for (const bool isLongitude : {false, true}) {
+        const StartEntry& start = isLongitude ? e.Longitude : e.Latitude;
+        double magnitude = 0;
+        std::string message;
+        if (isLongitude)
+            geo::ParseLongitude(start.Text, start.Format, magnitude, message);
+        else
+            geo::ParseLatitude(start.Text, start.Format, magnitude, message);
+        (isLongitude ? plan_.StartLon : plan_.StartLat) = start.Negative ? -magnitude : magnitude;
+        typed_[isLongitude ? 1 : 0] = {start.Format, start.Text, magnitude};
+        platform::Edit* letter = isLongitude ? EorW : NorS;
+        const QSignalBlocker quiet(letter); // the letter follows the position, not the other way round
+        letter->SetText(start.Negative ? (isLongitude ? "W" : "S") : (isLongitude ? "E" : "N"));
+    }
+    lat_edit->SetText(StartFieldText(false));
+    lon_edit->SetText(StartFieldText(true));
+
+    ComboBox1->setCurrentIndex(
+        static_cast<int>(std::ranges::find(geo::EllipsoidNames, e.Ellipsoid) - geo::EllipsoidNames.begin()));
+    {
+        const QSignalBlocker quiet(DatePicker); // one computation, below
+        DatePicker->setDate(QDate(e.Year, e.Month, e.Day));
+    }
+    TimePicker->SetText(e.DepartureTime);
+    plan_.DepartureTimeText = e.DepartureTime;
+
+    platform::MaskEdit* tooLarge = nullptr;
+    for (std::size_t i = 0; i < legs_.size(); ++i) {
+        const LegRow& row = legs_[i];
+        Leg& leg = plan_.Legs[i];
+        row.course->SetText(e.Legs[i].Course);
+        row.speed->SetText(e.Legs[i].Speed);
+        row.interval->SetText(e.Legs[i].Interval);
+        leg.Course = platform::StrToFloat(row.course->Text());
+        leg.Speed = platform::StrToFloat(row.speed->Text());
+        const TimeParts t = SplitTimeText(e.Legs[i].Interval);
+        leg.Interval = static_cast<double>(t.Hours + t.Minutes / 60.0L);
+        leg.IntervalText = e.Legs[i].Interval;
+        if (!tooLarge && leg.Course > LargestCourse)
+            tooLarge = row.course;
+    }
+
+    // What the window said of the voyage before is not said of this one.
+    poleMessage_.clear();
+    poleLeg_ = 0;
+    // Into the course beyond the limit, as its exit does; the field left for
+    // it takes its new text first, and says nothing of this one.
+    if (tooLarge)
+        platform::TakeFocusBack(*tooLarge);
+    SetStatusMessage(tooLarge ? CourseMessage : "");
+}
+
+} // namespace legplot

@@ -1,0 +1,299 @@
+// Voyage files and the GPX route, through the File menu's keys and the
+// file dialog, as a navigator keeps and hands on a voyage.
+#include "form1_test_support.h"
+#include "full_folder.h"
+
+#include "platform/desktop/modal.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include <sys/stat.h>
+
+namespace {
+
+using namespace testsupport;
+
+// Stands in for the user in the dialogs: types a file name into the file
+// dialog and presses Return, or presses a button of a question.
+class Answers {
+public:
+    Answers()
+    {
+        previous_ = platform::SetModalRunner([this](QDialog& dialog) {
+            ++asked;
+            if (auto* files = qobject_cast<QFileDialog*>(&dialog)) {
+                ShowActive(*files);
+                auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+                name->setFocus();
+                QTest::keyClicks(name, fileName);
+                // The dialog's own question, "... already exists. Do you want
+                // to replace it?", is answered Yes.
+                QTimer replace;
+                QObject::connect(&replace, &QTimer::timeout, [] {
+                    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                        box->button(QMessageBox::Yes)->click();
+                });
+                replace.start(10);
+                QTest::keyClick(name, Qt::Key_Return);
+                QApplication::processEvents();
+                files->hide();
+                // The window the dialog was over is active again, as on a desktop.
+                ShowActive(*files->parentWidget()->window());
+                return files->result();
+            }
+            if (auto* box = qobject_cast<QMessageBox*>(&dialog))
+                question = box->text();
+            return static_cast<int>(button);
+        });
+    }
+    ~Answers() { platform::SetModalRunner(previous_); }
+
+    QString fileName;
+    QMessageBox::StandardButton button = QMessageBox::Cancel;
+    int asked = 0;
+    QString question;
+
+private:
+    platform::ModalRunner previous_;
+};
+
+void Menu(int accessKey)
+{
+    Key(Qt::Key_F, Qt::AltModifier);
+    Key(accessKey);
+}
+
+// Every text the window shows: fields, results, choices, status, title.
+QStringList Shown(const Window& w)
+{
+    QStringList texts{w->windowTitle(), w->ComboBox1->currentText(),
+                      QString::number(w->RadioGroup1->ItemIndex()), w->StatusMessage()};
+    for (const QLineEdit* field : w->ClientArea->findChildren<QLineEdit*>())
+        texts << field->objectName() + '=' + field->text();
+    for (const QLabel* label : w->ClientArea->findChildren<QLabel*>())
+        texts << label->objectName() + '=' + label->text();
+    return texts;
+}
+
+// A voyage with every kind of entry: thousandths of a second, a southern
+// and western start, a course beyond 359.9 (stored with its message), an
+// empty leg and one sailed after it from 0°, 0°.
+void TypeVoyage(Window& w)
+{
+    QTest::mouseClick(w->RadioGroup1->Item(2), Qt::LeftButton);
+    w.TypeAndLeave(w->lat_edit, "50*21'15\"250");
+    w.TypeAndLeave(w->NorS, "S");
+    w.TypeAndLeave(w->lon_edit, "179*58'30\"125");
+    w.TypeAndLeave(w->EorW, "W");
+    Enter(w->DatePicker);
+    Type("15062027");
+    Enter(w->TimePicker);
+    Type("0630");
+    Tab(w->TimePicker);
+    Key(Qt::Key_Up); // the ellipsoid list, one up from Airy: none; down picks the next
+    Key(Qt::Key_Down);
+    const char* legs[][3] = {{"225.0", "07.5", "04:00"}, {"260.5", "06.0", "12:30"}, {"", "", "00:00"},
+                             {"045.0", "10.0", "02:15"}};
+    for (int k = 1; k <= 4; ++k) {
+        const auto* entries = legs[k - 1];
+        if (*entries[0]) {
+            w.TypeAndLeave(w->findChild<QLineEdit*>(QStringLiteral("MaskEdit%1").arg(20 + k)), entries[0]);
+            w.TypeAndLeave(w->findChild<QLineEdit*>(QStringLiteral("MaskEdit%1").arg(15 + k)), entries[1]);
+        }
+        w.TypeAndLeave(k == 5 ? w->maskedit15 : w->findChild<QLineEdit*>(QStringLiteral("Maskedit1%1").arg(k)),
+                       entries[2]);
+    }
+    w.TypeAndLeave(w->MaskEdit25, "400.0"); // refused as a course, stored as typed
+}
+
+TEST(Form1Files, SavedVoyageReopensAsTheSameWindowAndPage)
+{
+    QTemporaryDir dir;
+    Answers answers;
+    QStringList saved;
+    QString page;
+    {
+        Window w;
+        TypeVoyage(w);
+        ASSERT_EQ(w->StatusMessage(), QStringLiteral(" Max. 359.9"));
+        answers.fileName = dir.filePath(QStringLiteral("passage"));
+        Key(Qt::Key_S, Qt::ControlModifier); // never saved: Save asks for a name
+        ASSERT_TRUE(w.errors.messages.isEmpty()) << w.errors.messages.join('\n').toStdString();
+        EXPECT_EQ(w->VoyageFile(), dir.filePath(QStringLiteral("passage.voyage")));
+        EXPECT_EQ(w->windowTitle(), QStringLiteral("passage.voyage[*] \u2014 Dead Reckoning"));
+        EXPECT_FALSE(w->isWindowModified());
+        saved = Shown(w);
+        page = PrintFromTheMenu();
+    }
+    {
+        // A window that showed another format and other figures.
+        Window w;
+        w.TypeAndLeave(w->MaskEdit21, "090.0");
+        w.TypeAndLeave(w->Maskedit11, "01:00");
+        Menu(Qt::Key_O);
+        ASSERT_TRUE(w.errors.messages.isEmpty()) << w.errors.messages.join('\n').toStdString();
+        EXPECT_EQ(Shown(w), saved);
+        EXPECT_EQ(PrintFromTheMenu(), page);
+        EXPECT_EQ(w->Plan().Legs[4].Course, 400.0);
+        EXPECT_EQ(Focus(), w->MaskEdit25);
+        EXPECT_FALSE(w->isWindowModified());
+    }
+}
+
+TEST(Form1Files, RefusedFileNamesItsFaultAndChangesNothing)
+{
+    QTemporaryDir dir;
+    QFile sample(QStringLiteral(VORLAN_SOURCE_DIR "/docs/sample.voyage"));
+    ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
+    const QByteArray good = sample.readAll();
+    const auto replaced = [&good](const char* from, const char* to) { return QByteArray(good).replace(from, to); };
+    const struct {
+        const char* name;
+        QByteArray content;
+        const char* reason;
+    } cases[] = {
+        {"notes.voyage", "Buy diesel\n", "it is not a voyage file"},
+        {"cut.voyage", good.left(good.indexOf("leg-4")), "the key leg-4-course is missing"},
+        {"north.voyage", replaced("50\xC2\xB0", "95\xC2\xB0"), "line 3: start-latitude is out of range"},
+        {"far.voyage", replaced("004\xC2\xB0", "200\xC2\xB0"), "line 4: start-longitude is out of range"},
+        {"course.voyage", replaced("225.0", "22.5x"), "leg-1-course '22.5x' is not a number"},
+        {"globe.voyage", replaced("WGS 84", "Flat Earth"), "ellipsoid 'Flat Earth' is not known here"},
+        {"early.voyage", replaced("2027-06-15", "1599-06-15"), "is not a date from 1600-01-01"},
+        {"newer.voyage", replaced("voyage 1", "voyage 3"), "version 3 of the voyage format"},
+        {"large.voyage", good + QByteArray(64 * 1024, '#'), "it is larger than any voyage file"},
+        {"markup.voyage", replaced("WGS 84", "<b>WGS 84</b>"), "ellipsoid '<b>WGS 84</b>' is not known here"},
+        {"pipe.voyage", {}, "it is not a regular file"},
+    };
+    Answers answers;
+    Window w;
+    w.TypeAndLeave(w->MaskEdit21, "090.0");
+    w.TypeAndLeave(w->Maskedit11, "01:00");
+    const QStringList before = Shown(w);
+    const legplot::VoyagePlan plan = w->Plan();
+    for (const auto& c : cases) {
+        const QString file = dir.filePath(QString::fromLatin1(c.name));
+        if (c.content.isEmpty()) {
+            ASSERT_EQ(::mkfifo(QFile::encodeName(file).constData(), 0600), 0); // opened, it would hold the window
+        } else {
+            QFile out(file);
+            ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+            out.write(c.content);
+        }
+        answers.fileName = file;
+        Menu(Qt::Key_O);
+        ASSERT_EQ(w.errors.messages.size(), 1) << c.name;
+        const QString message = w.errors.messages.takeFirst();
+        EXPECT_TRUE(message.startsWith(QStringLiteral("The voyage could not be opened from ") + file + ": "))
+            << message.toStdString();
+        EXPECT_TRUE(message.contains(QString::fromLatin1(c.reason))) << message.toStdString();
+        EXPECT_EQ(Shown(w), before) << c.name;
+        EXPECT_EQ(w->Plan().Legs[0].EndLat, plan.Legs[0].EndLat) << c.name;
+        EXPECT_TRUE(w->VoyageFile().isEmpty());
+    }
+}
+
+TEST(Form1Files, SaveWritesWholeOrLeavesTheFileAsItWas)
+{
+    QTemporaryDir dir;
+    FullFolder full;
+    const QString pipe = dir.filePath(QStringLiteral("pipe.voyage"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    Answers answers;
+    Window w;
+    w.TypeAndLeave(w->MaskEdit21, "090.0");
+    const struct {
+        QString file;
+        QString reason;
+    } cases[] = {
+        {dir.filePath(QStringLiteral("no such folder/v.voyage")), QStringLiteral("No such file or directory")},
+        {pipe, QStringLiteral("it is not a regular file")},
+        {full.File(), full.Reason()},
+    };
+    for (const auto& c : cases) {
+        if (c.reason == QLatin1String("File too large"))
+            continue; // no file system of its own here, and a voyage fits the size limit
+        answers.fileName = c.file;
+        full.WhileFull([&] { Key(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier); });
+        ASSERT_EQ(w.errors.messages.size(), 1) << c.file.toStdString();
+        EXPECT_EQ(w.errors.messages.takeFirst(),
+                  QStringLiteral("The voyage could not be saved to %1: %2").arg(c.file, c.reason));
+        EXPECT_TRUE(w->VoyageFile().isEmpty());
+    }
+    QFile old(full.File());
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), QByteArray("an earlier voyage"));
+    EXPECT_TRUE(QFileInfo(pipe).isSymLink() || !QFileInfo(pipe).isFile());
+}
+
+TEST(Form1Files, ChangedVoyageAsksBeforeItIsLeft)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("kept.voyage"));
+    Answers answers;
+    {
+        Window w; // never saved: closes as it always did
+        w.TypeAndLeave(w->MaskEdit21, "090.0");
+        Menu(Qt::Key_X);
+        EXPECT_FALSE(w->isVisible());
+        EXPECT_EQ(answers.asked, 0);
+    }
+    const auto courseInFile = [&file] {
+        QFile in(file);
+        in.open(QIODevice::ReadOnly);
+        return QString::fromUtf8(in.readAll()).contains(QStringLiteral("leg-1-course = 135.0"));
+    };
+    Window w;
+    w.TypeAndLeave(w->MaskEdit21, "090.0");
+    answers.fileName = file;
+    Key(Qt::Key_S, Qt::ControlModifier);
+    w.TypeAndLeave(w->MaskEdit21, "135.0");
+    EXPECT_TRUE(w->isWindowModified());
+    w.TypeAndLeave(w->MaskEdit21, "090.0"); // back to what the file holds
+    EXPECT_FALSE(w->isWindowModified());
+    w.TypeAndLeave(w->MaskEdit21, "135.0");
+
+    answers.asked = 0;
+    answers.button = QMessageBox::Cancel;
+    Menu(Qt::Key_X);
+    EXPECT_TRUE(w->isVisible());
+    Key(Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(answers.asked, 2) << "a question each; after Cancel no file dialog";
+    EXPECT_EQ(answers.question, QStringLiteral("The voyage kept.voyage has changed.\nSave the changes?"));
+
+    answers.button = QMessageBox::Discard;
+    w->close();
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_FALSE(courseInFile());
+
+    Window again;
+    again->OpenVoyage(file);
+    again.TypeAndLeave(again->MaskEdit21, "135.0");
+    answers.button = QMessageBox::Save;
+    again->close();
+    EXPECT_FALSE(again->isVisible());
+    EXPECT_TRUE(courseInFile());
+}
+
+TEST(Form1Files, SaveTakesWhatIsStoredAndSaysWhatIsNot)
+{
+    QTemporaryDir dir;
+    Answers answers;
+    answers.fileName = dir.filePath(QStringLiteral("half.voyage"));
+    Window w;
+    w.TypeAndLeave(w->MaskEdit17, "08.5");
+    w.Type(w->MaskEdit17, "1"); // not left: not taken
+    Key(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(w->StatusMessage(), QStringLiteral("Leg 2 speed: what is being typed is not saved"));
+    QFile in(answers.fileName);
+    ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(in.readAll().contains("leg-2-speed = 08.5\n"));
+    EXPECT_EQ(Focus(), w->MaskEdit17);
+}
+
+} // namespace
