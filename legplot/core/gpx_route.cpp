@@ -3,21 +3,31 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstddef>
 
 namespace legplot {
 namespace {
 
-constexpr int Decimals = 9; // a tenth of a millimetre
+constexpr std::size_t LeastDecimals = 7;
 
+// The shortest decimal that reads back as the same double, so that a
+// reader computes the window's own texts from it; at least 7 decimals.
 // Locale-independent: the program runs under the user's LC_NUMERIC.
 std::string Decimal(double degrees)
 {
     if (degrees == 0)
-        degrees = 0; // no "-0.000000000"
-    std::array<char, 64> buffer{};
-    const auto result =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), degrees, std::chars_format::fixed, Decimals);
-    return std::string(buffer.data(), result.ptr);
+        degrees = 0; // no "-0"
+    std::array<char, 512> buffer{}; // fixed notation of the smallest double
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), degrees, std::chars_format::fixed);
+    std::string text(buffer.data(), result.ptr);
+    std::size_t point = text.find('.');
+    if (point == std::string::npos) {
+        point = text.size();
+        text += '.';
+    }
+    if (text.size() - point - 1 < LeastDecimals)
+        text.append(LeastDecimals - (text.size() - point - 1), '0');
+    return text;
 }
 
 std::string IsoTime(DayNumber day, std::int32_t seconds)
@@ -59,10 +69,13 @@ std::string GpxRoute(const VoyagePlan& plan)
         }
         if (!open) {
             // The leg before was empty: this one starts from 0°, 0° at its arrival.
+            // The empty leg before ended there, at its arrival: the point
+            // bears its name, as the window shows its figures.
             const Leg& before = plan.Legs[static_cast<std::size_t>(k - 2)];
             out += "  <rte>\n    <name>Dead reckoning from 0\xC2\xB0, 0\xC2\xB0 (leg " + std::to_string(k) +
                    " on)</name>\n";
-            out += Point(0, 0, before.ArrivalDate, before.ArrivalTime, "0\xC2\xB0, 0\xC2\xB0");
+            out += Point(before.EndLat, before.EndLon, before.ArrivalDate, before.ArrivalTime,
+                         "Leg " + std::to_string(k - 1));
             open = true;
         }
         out += Point(leg.EndLat, leg.EndLon, leg.ArrivalDate, leg.ArrivalTime, "Leg " + std::to_string(k));

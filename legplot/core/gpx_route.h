@@ -13,9 +13,9 @@ namespace legplot {
 // UTC. A leg is sailed when it has an interval (even at speed 0) and was
 // computed. The route ends at the first leg not sailed; legs sailed after
 // an empty leg start from 0°, 0° and form a route of their own, which
-// starts there and says so, so that no line joins points no leg joins.
-// Positions in decimal degrees with nine decimals, longitudes brought into
-// -180..180.
+// starts there (at the empty leg's end) and says so, so that no line joins points no leg joins.
+// Positions in decimal degrees, the shortest decimals (at least seven) that
+// read back as the same numbers; longitudes brought into -180..180.
 std::string GpxRoute(const VoyagePlan& plan);
 
 } // namespace legplot

@@ -296,4 +296,109 @@ TEST(Form1Files, SaveTakesWhatIsStoredAndSaysWhatIsNot)
     EXPECT_EQ(Focus(), w->MaskEdit17);
 }
 
+// A result label by the name a screen reader hears.
+QString Result(const Window& w, const QString& name)
+{
+    for (const QLabel* label : w->findChildren<QLabel*>())
+        if (label->accessibleName() == name)
+            return label->text();
+    return {};
+}
+
+QString Output(const QString& program, const QStringList& arguments, QString* errors = nullptr)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(30000);
+    if (errors)
+        *errors = QString::fromUtf8(process.readAllStandardError());
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+TEST(Form1Files, ExportedRouteReadsInChartProgramsAsTheWindowShowsIt)
+{
+    QTemporaryDir dir;
+    Answers answers;
+    answers.fileName = dir.filePath(QStringLiteral("route.gpx"));
+    Window w;
+    QTest::mouseClick(w->RadioGroup1->Item(2), Qt::LeftButton);
+    w.TypeAndLeave(w->lat_edit, "10*00'00\"000");
+    w.TypeAndLeave(w->NorS, "S");
+    w.TypeAndLeave(w->lon_edit, "179*50'00\"000");
+    w.TypeAndLeave(w->EorW, "W");
+    // West across 180°; a leg at speed 0 is sailed; an empty leg; one
+    // sailed from 0°, 0° after it; the last one empty again.
+    const char* legs[][4] = {{"MaskEdit21", "270.0", "MaskEdit16", "10.0"}, {"MaskEdit22", "000.0", "MaskEdit17", "00.0"},
+                             {"MaskEdit24", "045.0", "MaskEdit19", "12.0"}};
+    for (const auto& leg : legs) {
+        w.TypeAndLeave(w->findChild<QLineEdit*>(QString::fromLatin1(leg[0])), leg[1]);
+        w.TypeAndLeave(w->findChild<QLineEdit*>(QString::fromLatin1(leg[2])), leg[3]);
+    }
+    w.TypeAndLeave(w->Maskedit11, "02:00");
+    w.TypeAndLeave(w->Maskedit12, "01:00");
+    w.TypeAndLeave(w->Maskedit14, "03:30");
+    Menu(Qt::Key_R);
+    ASSERT_TRUE(w.errors.messages.isEmpty()) << w.errors.messages.join('\n').toStdString();
+
+    // What the window shows of each point, in the order the routes hold them.
+    struct Point {
+        QString name, lat, lon, time;
+    };
+    const auto shown = [&w](int k) {
+        const QString leg = QStringLiteral("Leg %1 ").arg(k);
+        const QStringList date = Result(w, leg + "date of arrival").split(QRegularExpression(QStringLiteral("\\D")));
+        return Point{leg.trimmed(), Result(w, leg + "end latitude"), Result(w, leg + "end longitude"),
+                     QStringLiteral("%1-%2-%3T%4:00").arg(date.value(2), date.value(1), date.value(0),
+                                                          Result(w, leg + "time of arrival"))};
+    };
+    const QString departure = w->DatePicker->date().toString(Qt::ISODate) + QStringLiteral("T00:00:00");
+    const std::vector<std::vector<Point>> routes = {
+        {{"Start", Q("10*00'00\"000 S"), Q("179*50'00\"000 W"), departure}, shown(1), shown(2)},
+        {shown(3), shown(4)}, // the empty leg's end, 0°, 0°, where leg 4 starts
+    };
+    EXPECT_NE(routes[0][1].lon.right(1), routes[0][0].lon.right(1)) << "leg 1 crosses 180 degrees";
+
+    // gpxpy, at full precision: every position reads as the window's text.
+    const QString read = Output(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), QStringLiteral(R"(
+import sys, gpxpy
+for route in gpxpy.parse(open(sys.argv[1], encoding="utf-8")).routes:
+    print("route", route.name)
+    for p in route.points:
+        print(p.name, repr(p.latitude), repr(p.longitude), p.time.isoformat(), sep="|")
+)"), answers.fileName});
+    QStringList lines = read.split('\n', Qt::SkipEmptyParts);
+    for (const auto& route : routes) {
+        ASSERT_FALSE(lines.isEmpty()) << read.toStdString();
+        EXPECT_TRUE(lines.takeFirst().startsWith(QStringLiteral("route Dead reckoning")));
+        for (const Point& expected : route) {
+            ASSERT_FALSE(lines.isEmpty());
+            const QStringList p = lines.takeFirst().split('|');
+            ASSERT_EQ(p.size(), 4);
+            EXPECT_EQ(p[0], expected.name);
+            EXPECT_EQ(Q(geo::FormatAngle(geo::AngleFormat::DMSsss, false, p[1].toDouble())), expected.lat) << p[1].toStdString();
+            EXPECT_EQ(Q(geo::FormatAngle(geo::AngleFormat::DMSsss, true, p[2].toDouble())), expected.lon) << p[2].toStdString();
+            EXPECT_LE(std::fabs(p[2].toDouble()), 180.0);
+            EXPECT_EQ(p[3], expected.time + QStringLiteral("+00:00"));
+        }
+    }
+    EXPECT_TRUE(lines.isEmpty()) << lines.join('\n').toStdString();
+
+    // gpsbabel reads it without a word, with the same points and times.
+    QString warnings;
+    const QStringList csv =
+        Output(QStringLiteral("gpsbabel"), {"-r", "-i", "gpx", "-f", answers.fileName, "-o", "unicsv", "-F", "-"}, &warnings)
+            .remove('\r')
+            .split('\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(warnings, QString());
+    ASSERT_EQ(csv.size(), 1 + 5);
+    int row = 1;
+    for (const auto& route : routes)
+        for (const Point& expected : route) {
+            const QStringList field = csv[row++].split(',');
+            ASSERT_GE(field.size(), 6);
+            EXPECT_EQ(field[3], '"' + expected.name + '"');
+            EXPECT_EQ(field[4] + 'T' + field[5], QString(expected.time).replace('-', '/'));
+        }
+}
+
 } // namespace
