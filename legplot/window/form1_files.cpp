@@ -166,7 +166,9 @@ StartEntry TForm1::StoredStart(bool isLongitude) const
     const TypedPosition& typed = typed_[isLongitude ? 1 : 0];
     StartEntry entry{typed.text, typed.format, std::signbit(stored)};
     if (typed.text.empty() || typed.magnitude != std::fabs(stored)) {
-        entry.Format = geo::AngleFormat::DMSsss;
+        // Nothing typed yet: the text tabbing through the field would store,
+        // so that doing so is no change to the voyage.
+        entry.Format = typed.text.empty() ? CurrentFormat() : geo::AngleFormat::DMSsss;
         entry.Text = geo::EntryText(entry.Format, isLongitude, stored);
     }
     return entry;
@@ -272,10 +274,11 @@ void TForm1::ApplyEntries(const VoyageEntries& e)
     // What the window said of the voyage before is not said of this one.
     poleMessage_.clear();
     poleLeg_ = 0;
-    // Into the course beyond the limit, as its exit does; the field left for
-    // it takes its new text first, and says nothing of this one.
-    if (tooLarge)
-        platform::TakeFocusBack(*tooLarge);
+    // Into the course beyond the limit, as its exit does, or else the first
+    // field, as a new window opens: no field keeps an undo of the voyage
+    // before. The field left takes its new text, and its exit says nothing
+    // of this voyage.
+    platform::TakeFocusBack(tooLarge ? *tooLarge : *lat_edit);
     SetStatusMessage(tooLarge ? CourseMessage : "");
 }
 

@@ -20,7 +20,8 @@ namespace {
 using namespace testsupport;
 
 // Stands in for the user in the dialogs: types a file name into the file
-// dialog and presses Return, or presses a button of a question.
+// dialog and presses Return (Escape when there is none), or presses a
+// button of a question.
 class Answers {
 public:
     Answers()
@@ -31,6 +32,11 @@ public:
                 ShowActive(*files);
                 auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
                 name->setFocus();
+                if (fileName.isEmpty()) {
+                    QTest::keyClick(name, Qt::Key_Escape);
+                    ShowActive(*files->parentWidget()->window());
+                    return files->result();
+                }
                 QTest::keyClicks(name, fileName);
                 // The dialog's own question, "... already exists. Do you want
                 // to replace it?", is answered Yes.
@@ -284,16 +290,38 @@ TEST(Form1Files, SaveTakesWhatIsStoredAndSaysWhatIsNot)
 {
     QTemporaryDir dir;
     Answers answers;
-    answers.fileName = dir.filePath(QStringLiteral("half.voyage"));
-    Window w;
-    w.TypeAndLeave(w->MaskEdit17, "08.5");
-    w.Type(w->MaskEdit17, "1"); // not left: not taken
-    Key(Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(w->StatusMessage(), QStringLiteral("Leg 2 speed: what is being typed is not saved"));
-    QFile in(answers.fileName);
-    ASSERT_TRUE(in.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(in.readAll().contains("leg-2-speed = 08.5\n"));
-    EXPECT_EQ(Focus(), w->MaskEdit17);
+    const struct {
+        const char* field;
+        const char* typed; // not left: not taken
+        const char* name;  // in the status bar; none when nothing is pending
+    } cases[] = {
+        {"lat_edit", "1", "Start latitude"}, {"NorS", "x", "Start latitude hemisphere"},
+        {"DatePicker", "0", "Date of departure"}, {"TimePicker", "1", "Time of departure"},
+        {"Maskedit12", "1", "Leg 2 interval"}, {"MaskEdit17", "1", "Leg 2 speed"},
+        {"MaskEdit22", "", ""},
+    };
+    for (const auto& c : cases) {
+        Window w;
+        answers.fileName.clear(); // the dialog cancelled: nothing saved
+        Key(Qt::Key_S, Qt::ControlModifier);
+        EXPECT_TRUE(w->VoyageFile().isEmpty());
+        answers.fileName = dir.filePath(QString::fromLatin1(c.field));
+        Key(Qt::Key_S, Qt::ControlModifier);
+        QFile file(w->VoyageFile());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << c.field;
+        const QByteArray saved = file.readAll();
+        file.close();
+
+        auto* field = w->findChild<QLineEdit*>(QString::fromLatin1(c.field));
+        Enter(field);
+        Type(c.typed);
+        Key(Qt::Key_S, Qt::ControlModifier); // its file now: no dialog
+        EXPECT_EQ(w->StatusMessage(), *c.name ? QString::fromLatin1(c.name) + ": what is being typed is not saved"
+                                              : QString());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(QString::fromUtf8(file.readAll()), QString::fromUtf8(saved)) << c.field;
+        EXPECT_EQ(Focus(), field);
+    }
 }
 
 // A result label by the name a screen reader hears.
