@@ -1,5 +1,7 @@
 #include "legplot/core/gpx_route.h"
 
+#include "legplot/core/sailed_tracks.h"
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -54,34 +56,17 @@ std::string GpxRoute(const VoyagePlan& plan)
                       "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
                       "xsi:schemaLocation=\"http://www.topografix.com/GPX/1/1 "
                       "http://www.topografix.com/GPX/1/1/gpx.xsd\">\n";
-    out += "  <rte>\n    <name>Dead reckoning</name>\n";
-    out += Point(plan.StartLat, plan.StartLon, plan.Departure.Day, plan.Departure.Seconds, "Start");
-    bool open = true; // the route being written takes the next leg sailed
-    for (int k = 1; k <= LegCount; ++k) {
-        const Leg& leg = plan.Legs[static_cast<std::size_t>(k - 1)];
-        if (!leg.Computed)
-            break;
-        if (leg.Interval == 0) {
-            if (open)
-                out += "  </rte>\n";
-            open = false;
-            continue;
-        }
-        if (!open) {
-            // The leg before was empty: this one starts from 0°, 0° at its arrival.
-            // The empty leg before ended there, at its arrival: the point
-            // bears its name, as the window shows its figures.
-            const Leg& before = plan.Legs[static_cast<std::size_t>(k - 2)];
-            out += "  <rte>\n    <name>Dead reckoning from 0\xC2\xB0, 0\xC2\xB0 (leg " + std::to_string(k) +
-                   " on)</name>\n";
-            out += Point(before.EndLat, before.EndLon, before.ArrivalDate, before.ArrivalTime,
-                         "Leg " + std::to_string(k - 1));
-            open = true;
-        }
-        out += Point(leg.EndLat, leg.EndLon, leg.ArrivalDate, leg.ArrivalTime, "Leg " + std::to_string(k));
-    }
-    if (open)
+    for (const Track& track : SailedTracks(plan)) {
+        // A track from 0°, 0° starts at the empty leg's end: that point
+        // bears its name, as the window shows its figures.
+        const std::string name = track.FromOrigin ? "Dead reckoning from 0\xC2\xB0, 0\xC2\xB0 (leg " +
+                                                        std::to_string(track.Points.at(1).Leg) + " on)"
+                                                  : "Dead reckoning";
+        out += "  <rte>\n    <name>" + name + "</name>\n";
+        for (const TrackPoint& p : track.Points)
+            out += Point(p.Lat, p.Lon, p.Day, p.Seconds, p.Leg == 0 ? "Start" : "Leg " + std::to_string(p.Leg));
         out += "  </rte>\n";
+    }
     return out + "</gpx>\n";
 }
 

@@ -182,6 +182,9 @@ TEST(Form1Files, RefusedFileNamesItsFaultAndChangesNothing)
     w.TypeAndLeave(w->Maskedit11, "01:00");
     const QStringList before = Shown(w);
     const legplot::VoyagePlan plan = w->Plan();
+    answers.fileName.clear(); // the dialog cancelled: nothing opened, nothing said
+    Menu(Qt::Key_O);
+    EXPECT_TRUE(w.errors.messages.isEmpty());
     for (const auto& c : cases) {
         const QString file = dir.filePath(QString::fromLatin1(c.name));
         if (c.content.isEmpty()) {
@@ -256,8 +259,11 @@ TEST(Form1Files, ChangedVoyageAsksBeforeItIsLeft)
     };
     Window w;
     w.TypeAndLeave(w->MaskEdit21, "090.0");
-    answers.fileName = file;
+    answers.fileName = dir.filePath(QStringLiteral("first.voyage"));
     Key(Qt::Key_S, Qt::ControlModifier);
+    answers.fileName = file; // Save As: the voyage is in the new file from now on
+    Key(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("kept.voyage[*] \u2014 Dead Reckoning"));
     w.TypeAndLeave(w->MaskEdit21, "135.0");
     EXPECT_TRUE(w->isWindowModified());
     w.TypeAndLeave(w->MaskEdit21, "090.0"); // back to what the file holds
@@ -298,7 +304,7 @@ TEST(Form1Files, SaveTakesWhatIsStoredAndSaysWhatIsNot)
         {"lat_edit", "1", "Start latitude"}, {"NorS", "x", "Start latitude hemisphere"},
         {"DatePicker", "0", "Date of departure"}, {"TimePicker", "1", "Time of departure"},
         {"Maskedit12", "1", "Leg 2 interval"}, {"MaskEdit17", "1", "Leg 2 speed"},
-        {"MaskEdit22", "", ""},
+        {"EorW", "x", "Start longitude hemisphere"}, {"MaskEdit22", "", ""},
     };
     for (const auto& c : cases) {
         Window w;

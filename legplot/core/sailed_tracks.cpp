@@ -1,0 +1,44 @@
+#include "legplot/core/sailed_tracks.h"
+
+#include <cmath>
+
+namespace legplot {
+namespace {
+
+constexpr double FullTurn = 360.0;
+
+// `lon` moved by whole turns to within half a turn of `previous`, so that a
+// track crossing 180° runs on instead of jumping across the world.
+double NextTo(double previous, double lon)
+{
+    const double turns = std::round((previous - lon) / FullTurn);
+    return std::isfinite(turns) ? lon + turns * FullTurn : lon;
+}
+
+} // namespace
+
+std::vector<Track> SailedTracks(const VoyagePlan& plan)
+{
+    std::vector<Track> tracks(1);
+    tracks.back().Points.push_back({plan.StartLat, plan.StartLon, 0, plan.Departure.Day, plan.Departure.Seconds});
+    bool open = true; // the last track takes the next leg sailed
+    for (int k = 1; k <= LegCount; ++k) {
+        const Leg& leg = plan.Legs[static_cast<std::size_t>(k - 1)];
+        if (!leg.Computed)
+            break;
+        if (leg.Interval == 0) {
+            open = false;
+            continue;
+        }
+        if (!open) {
+            const Leg& before = plan.Legs[static_cast<std::size_t>(k - 2)];
+            tracks.push_back({{{before.EndLat, before.EndLon, k - 1, before.ArrivalDate, before.ArrivalTime}}, true});
+            open = true;
+        }
+        std::vector<TrackPoint>& points = tracks.back().Points;
+        points.push_back({leg.EndLat, NextTo(points.back().Lon, leg.EndLon), k, leg.ArrivalDate, leg.ArrivalTime});
+    }
+    return tracks;
+}
+
+} // namespace legplot
