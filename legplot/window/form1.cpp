@@ -146,6 +146,8 @@ void TForm1::WireEvents()
     connect(FileSaveItem, &QAction::triggered, this, &TForm1::FileSave);
     connect(FileSaveAsItem, &QAction::triggered, this, &TForm1::FileSaveAs);
     connect(FileExportRouteItem, &QAction::triggered, this, &TForm1::FileExportRoute);
+    connect(FileExportChartItem, &QAction::triggered, this, &TForm1::FileExportChart);
+    connect(ViewChartItem, &QAction::triggered, this, &TForm1::ViewChart);
     connect(FilePrintItem, &QAction::triggered, this, &TForm1::FilePrint);
     connect(FileExitItem, &QAction::triggered, this, &TForm1::FileExit);
 
@@ -275,7 +277,10 @@ void TForm1::RecomputeVoyage()
         row.time->setText(platform::ToQt(texts.Time));
         ResultsChanged(row);
     };
-    const auto markChanges = qScopeGuard([this] { UpdateModifiedMark(); });
+    const auto markChanges = qScopeGuard([this] {
+        UpdateModifiedMark();
+        UpdateChart();
+    });
     try {
         SailVoyage(plan_, in, show);
     } catch (const geo::InvalidOperation&) {

@@ -19,6 +19,11 @@
 
 class QLabel;
 
+namespace chart {
+class TChartForm;
+struct ChartVoyage;
+} // namespace chart
+
 namespace platform {
 class MaskEdit;
 class PictureField;
@@ -87,6 +92,8 @@ public:
     void FileSave();
     void FileSaveAs();
     void FileExportRoute();
+    void FileExportChart();
+    void ViewChart();
     void FilePrint();
     void FileExit();
 
@@ -95,6 +102,8 @@ public:
     void OpenVoyage(const QString& file);
     // The voyage file the window shows; empty for a voyage never saved.
     const QString& VoyageFile() const { return voyageFile_; }
+    // The chart window, once View > Chart has opened it.
+    chart::TChartForm* ChartWindow() const { return chart_; }
 
     // Draws the voyage as it stands, in the display format now selected,
     // on a page. Changes nothing.
@@ -145,6 +154,10 @@ private:
     void UpdateModifiedMark();
     QWidget* FieldNotTaken() const;
 
+    // The chart window (form1_chart.cpp).
+    chart::ChartVoyage ChartOfVoyage() const;
+    void UpdateChart();
+
     // The families of handlers; the described names are entry points.
     void StartPositionExit(bool isLongitude);
     void HemisphereChange(bool isLongitude);
@@ -167,6 +180,7 @@ private:
         double magnitude = 0;
     };
     std::array<TypedPosition, 2> typed_{}; // latitude, longitude
+    chart::TChartForm* chart_ = nullptr; // made when first shown
     QString voyageFile_;          // opened or saved last; empty: never saved
     VoyageEntries savedEntries_;  // what that file holds
     char savedDecimalSeparator_ = '.';

@@ -19,61 +19,6 @@ namespace {
 
 using namespace testsupport;
 
-// Stands in for the user in the dialogs: types a file name into the file
-// dialog and presses Return (Escape when there is none), or presses a
-// button of a question.
-class Answers {
-public:
-    Answers()
-    {
-        previous_ = platform::SetModalRunner([this](QDialog& dialog) {
-            ++asked;
-            if (auto* files = qobject_cast<QFileDialog*>(&dialog)) {
-                ShowActive(*files);
-                auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-                name->setFocus();
-                if (fileName.isEmpty()) {
-                    QTest::keyClick(name, Qt::Key_Escape);
-                    ShowActive(*files->parentWidget()->window());
-                    return files->result();
-                }
-                QTest::keyClicks(name, fileName);
-                // The dialog's own question, "... already exists. Do you want
-                // to replace it?", is answered Yes.
-                QTimer replace;
-                QObject::connect(&replace, &QTimer::timeout, [] {
-                    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-                        box->button(QMessageBox::Yes)->click();
-                });
-                replace.start(10);
-                QTest::keyClick(name, Qt::Key_Return);
-                QApplication::processEvents();
-                files->hide();
-                // The window the dialog was over is active again, as on a desktop.
-                ShowActive(*files->parentWidget()->window());
-                return files->result();
-            }
-            if (auto* box = qobject_cast<QMessageBox*>(&dialog))
-                question = box->text();
-            return static_cast<int>(button);
-        });
-    }
-    ~Answers() { platform::SetModalRunner(previous_); }
-
-    QString fileName;
-    QMessageBox::StandardButton button = QMessageBox::Cancel;
-    int asked = 0;
-    QString question;
-
-private:
-    platform::ModalRunner previous_;
-};
-
-void Menu(int accessKey)
-{
-    Key(Qt::Key_F, Qt::AltModifier);
-    Key(accessKey);
-}
 
 // Every text the window shows: fields, results, choices, status, title.
 QStringList Shown(const Window& w)

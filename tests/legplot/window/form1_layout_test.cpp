@@ -93,7 +93,7 @@ TEST(Form1Layout, WindowIsFixedAndTitled)
     EXPECT_EQ(w->RadioGroup1->toolTip(), QStringLiteral("Change display settings"));
 }
 
-TEST(Form1Layout, MenuHasFilesRoutePrintAndExit)
+TEST(Form1Layout, MenusHaveFilesPicturesPrintExitAndTheChart)
 {
     Window w;
     EXPECT_EQ(w->FileMenu->title(), QStringLiteral("&File"));
@@ -102,7 +102,7 @@ TEST(Form1Layout, MenuHasFilesRoutePrintAndExit)
         const char* shortcut;
     } expected[] = {
         {"&Open...", "Ctrl+O"}, {"&Save", "Ctrl+S"}, {"Save &As...", "Ctrl+Shift+S"}, {"", ""},
-        {"Export &Route...", ""}, {"", ""}, {"&Print", ""}, {"", ""}, {"E&xit", ""},
+        {"Export &Route...", ""}, {"Export C&hart...", ""}, {"", ""}, {"&Print", ""}, {"", ""}, {"E&xit", ""},
     };
     const QList<QAction*> items = w->FileMenu->actions();
     ASSERT_EQ(items.size(), std::size(expected));
@@ -111,6 +111,9 @@ TEST(Form1Layout, MenuHasFilesRoutePrintAndExit)
         EXPECT_EQ(items[i]->text(), QString::fromLatin1(expected[i].text)) << i;
         EXPECT_EQ(items[i]->shortcut(), QKeySequence(QString::fromLatin1(expected[i].shortcut))) << i;
     }
+    EXPECT_EQ(w->ViewMenu->title(), QStringLiteral("&View"));
+    EXPECT_EQ(w->ViewChartItem->text(), QStringLiteral("&Chart"));
+    EXPECT_EQ(w->ViewChartItem->shortcut(), QKeySequence(QStringLiteral("Ctrl+M")));
     EXPECT_EQ(w->FilePrintItem->toolTip(), QStringLiteral("Print current file"));
     EXPECT_EQ(w->FileExitItem->toolTip(), QStringLiteral("Exit this application"));
 }

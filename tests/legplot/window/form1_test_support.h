@@ -3,6 +3,7 @@
 #pragma once
 
 #include "legplot/window/form1.h"
+#include "platform/desktop/modal.h"
 #include "platform/desktop/number_settings.h"
 #include "platform/print/printing.h"
 
@@ -11,6 +12,10 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -118,6 +123,63 @@ inline QString PrintFromTheMenu()
     pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")});
     pdftotext.waitForFinished(20000);
     return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+// Stands in for the user in the dialogs: types a file name into the file
+// dialog and presses Return (Escape when there is none), or presses a
+// button of a question.
+class Answers {
+public:
+    Answers()
+    {
+        previous_ = platform::SetModalRunner([this](QDialog& dialog) {
+            ++asked;
+            if (auto* files = qobject_cast<QFileDialog*>(&dialog)) {
+                ShowActive(*files);
+                auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+                name->setFocus();
+                if (fileName.isEmpty()) {
+                    QTest::keyClick(name, Qt::Key_Escape);
+                    ShowActive(*files->parentWidget()->window());
+                    return files->result();
+                }
+                QTest::keyClicks(name, fileName);
+                // The dialog's own question, "... already exists. Do you want
+                // to replace it?", is answered Yes.
+                QTimer replace;
+                QObject::connect(&replace, &QTimer::timeout, [] {
+                    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                        box->button(QMessageBox::Yes)->click();
+                });
+                replace.start(10);
+                QTest::keyClick(name, Qt::Key_Return);
+                QApplication::processEvents();
+                files->hide();
+                // The window the dialog was over is active again, as on a desktop.
+                ShowActive(*files->parentWidget()->window());
+                return files->result();
+            }
+            if (auto* box = qobject_cast<QMessageBox*>(&dialog))
+                question = box->text();
+            return static_cast<int>(button);
+        });
+    }
+    ~Answers() { platform::SetModalRunner(previous_); }
+
+    QString fileName;
+    QMessageBox::StandardButton button = QMessageBox::Cancel;
+    int asked = 0;
+    QString question;
+
+private:
+    platform::ModalRunner previous_;
+};
+
+// A File menu item by its access key.
+inline void Menu(int accessKey)
+{
+    Key(Qt::Key_F, Qt::AltModifier);
+    Key(accessKey);
 }
 
 } // namespace testsupport

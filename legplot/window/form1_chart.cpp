@@ -1,0 +1,71 @@
+// The chart of the voyage: View > Chart's window, which follows every
+// computation, and File > Export Chart's picture.
+#include "legplot/window/form1.h"
+
+#include "chart/window/chart_form.h"
+#include "legplot/core/sailed_tracks.h"
+#include "platform/desktop/error_report.h"
+#include "platform/desktop/user_file.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace legplot {
+namespace {
+
+constexpr QSize ExportedChart(1200, 900);
+
+} // namespace
+
+void TForm1::ViewChart()
+{
+    platform::Guard([this] {
+        if (!chart_) {
+            chart_ = new chart::TChartForm(this);
+            chart_->resize(chart_->sizeHint());
+            chart_->ShowVoyage(ChartOfVoyage());
+        }
+        chart_->show();
+        chart_->raise();
+        chart_->activateWindow();
+    });
+}
+
+void TForm1::UpdateChart()
+{
+    if (chart_)
+        chart_->ShowVoyage(ChartOfVoyage());
+}
+
+chart::ChartVoyage TForm1::ChartOfVoyage() const
+{
+    // The ellipsoid of the last computation; the one chosen before any.
+    const geo::Ellipsoid ellipsoid =
+        plan_.CurrentEllipsoid.a > 0 ? plan_.CurrentEllipsoid : geo::EllipsoidAt(std::max(0, ComboBox1->currentIndex()));
+    chart::ChartVoyage voyage{SailedTracks(plan_), ellipsoid, CurrentFormat(), {}};
+    const auto stopped = std::ranges::find_if(plan_.Legs, [](const Leg& leg) { return !leg.Computed; });
+    if (stopped != plan_.Legs.end()) {
+        const int leg = static_cast<int>(stopped - plan_.Legs.begin()) + 1;
+        voyage.Note = "Leg " + std::to_string(leg) + " and the legs after it are not drawn: " +
+                      (poleLeg_ == leg ? "it passes a pole" : "they were not computed");
+    }
+    return voyage;
+}
+
+void TForm1::FileExportChart()
+{
+    platform::Guard([this] {
+        const QString file = AskFileName(true, QStringLiteral("Export the chart"),
+                                         QStringLiteral("PNG pictures (*.png);;SVG pictures (*.svg)"),
+                                         QStringLiteral("png"));
+        if (file.isEmpty())
+            return;
+        const bool svg = QFileInfo(file).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0;
+        const QSize size = chart_ && chart_->isVisible() ? chart_->ChartView1->size() : ExportedChart;
+        platform::WriteWholeFile(file, chart::ChartPicture(ChartOfVoyage(), size, svg),
+                                 QStringLiteral("The chart could not be exported to %1: %2"));
+    });
+}
+
+} // namespace legplot
