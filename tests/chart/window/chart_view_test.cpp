@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QImage>
 #include <QPainter>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 
 namespace {
 
@@ -64,6 +67,71 @@ TEST(ChartView, MissingCoastlineIsSaidAndTheTrackStillDrawn)
     EXPECT_LT(onTrack.green(), 100);
     EXPECT_EQ(image.pixelColor(60, 80), chart::SeaColour()) << "no land drawn";
     chart::SetLandFolder(QStringLiteral(VORLAN_SOURCE_DIR "/chart/data"));
+}
+
+TEST(ChartView, ZoomsAndPansByKeysWheelAndDragAndFitsAgain)
+{
+    chart::TChartForm form;
+    chart::ChartVoyage voyage{{}, geo::EllipsoidAt(WGS84), geo::AngleFormat::DMdd, {}};
+    voyage.Tracks.push_back({{{50, -4, 0, 0, 0}, {49, -6, 1, 0, 0}}, false});
+    form.ShowVoyage(voyage);
+    form.resize(800, 600);
+    form.show();
+    QApplication::setActiveWindow(&form);
+    (void)QTest::qWaitForWindowActive(&form);
+    chart::ChartView* view = form.ChartView1;
+    view->setFocus();
+    const auto scale = [view] { return view->CurrentView().MetresPerPixel; };
+    const auto centre = [view] { return view->CurrentView().Centre; };
+
+    const struct {
+        int key;
+        double scaleFactor; // of the metres per pixel
+        double dx, dy;      // the centre's move, in pixels of the view before
+    } keys[] = {
+        {Qt::Key_Plus, 1 / 1.25, 0, 0}, {Qt::Key_Minus, 1.25, 0, 0},
+        {Qt::Key_Right, 1, 0.25 * view->width(), 0}, {Qt::Key_Up, 1, 0, 0.25 * view->height()},
+    };
+    for (const auto& k : keys) {
+        const double before = scale();
+        const chart::PlanePoint from = centre();
+        QTest::keyClick(view, static_cast<Qt::Key>(k.key));
+        EXPECT_NEAR(scale(), before * k.scaleFactor, before * 1e-9) << k.key;
+        EXPECT_NEAR(centre().X - from.X, k.dx * before, before * 1e-6) << k.key;
+        EXPECT_NEAR(centre().Y - from.Y, k.dy * before, before * 1e-6) << k.key;
+    }
+
+    // The wheel zooms about the point under the mouse, which stays put.
+    const QPointF at(200, 150);
+    const chart::View before = view->CurrentView();
+    QWheelEvent wheel(at, view->mapToGlobal(at), {}, QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(view, &wheel);
+    const chart::View after = view->CurrentView();
+    EXPECT_LT(after.MetresPerPixel, before.MetresPerPixel);
+    EXPECT_NEAR(after.PlaneX(at.x()), before.PlaneX(at.x()), before.MetresPerPixel * 1e-6);
+    EXPECT_NEAR(after.PlaneY(at.y()), before.PlaneY(at.y()), before.MetresPerPixel * 1e-6);
+
+    // A drag moves the chart with the mouse.
+    const chart::PlanePoint grabbed{after.PlaneX(300), after.PlaneY(200)};
+    QTest::mousePress(view, Qt::LeftButton, {}, QPoint(300, 200));
+    QMouseEvent move(QEvent::MouseMove, QPointF(340, 230), view->mapToGlobal(QPointF(340, 230)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view, &move);
+    EXPECT_NEAR(view->CurrentView().PlaneX(340), grabbed.X, after.MetresPerPixel * 1e-6);
+    EXPECT_NEAR(view->CurrentView().PlaneY(230), grabbed.Y, after.MetresPerPixel * 1e-6);
+
+    // Zoom stops at a quarter of a metre per pixel; Fit brings the voyage back.
+    for (int i = 0; i < 200; ++i)
+        QTest::keyClick(view, Qt::Key_Plus);
+    EXPECT_EQ(scale(), chart::FinestScale);
+    QTest::mouseClick(form.FitButton, Qt::LeftButton);
+    for (const chart::PlanePoint& p : chart::TrackPlanePoints(voyage)) {
+        const chart::View& v = view->CurrentView();
+        EXPECT_TRUE(v.PixelX(p.X) >= 30 && v.PixelX(p.X) <= view->width() - 30 && v.PixelY(p.Y) >= 30 &&
+                    v.PixelY(p.Y) <= view->height() - 30)
+            << "fitted with a margin";
+    }
 }
 
 } // namespace
