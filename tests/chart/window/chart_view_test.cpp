@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "qt_test_support.h"
+
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
@@ -69,7 +71,7 @@ TEST(ChartView, MissingCoastlineIsSaidAndTheTrackStillDrawn)
     chart::SetLandFolder(QStringLiteral(VORLAN_SOURCE_DIR "/chart/data"));
 }
 
-TEST(ChartView, ZoomsAndPansByKeysWheelAndDragAndFitsAgain)
+TEST(ChartView, ZoomsAndPansByKeysWheelAndDragFitsAgainAndStaysReadable)
 {
     chart::TChartForm form;
     chart::ChartVoyage voyage{{}, geo::EllipsoidAt(WGS84), geo::AngleFormat::DMdd, {}};
@@ -132,6 +134,8 @@ TEST(ChartView, ZoomsAndPansByKeysWheelAndDragAndFitsAgain)
                     v.PixelY(p.Y) <= view->height() - 30)
             << "fitted with a margin";
     }
+    testsupport::DarkDesktop dark; // the button and the frame stay readable
+    testsupport::ExpectReadable(form);
 }
 
 } // namespace
