@@ -46,7 +46,10 @@ protected:
                 std::ifstream in(e.path());
                 std::stringstream text;
                 text << in.rdbuf();
-                records.push_back(text.str());
+                // Under Wine a file just renamed may not open yet: read it
+                // again on the next try (a record is never empty).
+                if (!text.str().empty())
+                    records.push_back(text.str());
             }
             if (records.size() < count)
                 std::this_thread::sleep_for(std::chrono::milliseconds(50));
