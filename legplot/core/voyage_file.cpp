@@ -1,6 +1,7 @@
 #include "legplot/core/voyage_file.h"
 
 #include "geo/ellipsoids.h"
+#include "geo/position_text.h"
 #include "legplot/core/calendar.h"
 #include "legplot/core/time_text.h"
 
@@ -83,7 +84,7 @@ StartEntry ReadStart(const Value& v, bool isLongitude)
         Refuse(v.Line, key + " does not end in " + positive + " or " + negative);
     entry.Text = v.Text.substr(0, blank);
     entry.Negative = letter[0] == negative;
-    if (!FormatOfStartText(entry.Text, isLongitude, entry.Format))
+    if (entry.Text.find(' ') != std::string::npos || !geo::FormatOfEntry(entry.Text, isLongitude, entry.Format))
         Refuse(v.Line, key + " is not a position in one of the layouts DM.dd, DMS, DMS.sss");
     double value = 0;
     std::string message;
@@ -187,19 +188,6 @@ std::map<std::string, Value> ReadLines(std::string_view text, int& version)
 }
 
 } // namespace
-
-bool FormatOfStartText(const std::string& text, bool isLongitude, geo::AngleFormat& format)
-{
-    for (const geo::AngleFormat f : {geo::AngleFormat::DMdd, geo::AngleFormat::DMS, geo::AngleFormat::DMSsss}) {
-        std::string pattern = geo::AngleLayout(f, isLongitude);
-        std::ranges::replace(pattern, '#', '9');
-        if (Fits(text, pattern)) {
-            format = f;
-            return true;
-        }
-    }
-    return false;
-}
 
 std::string WriteVoyageFile(const VoyageEntries& e)
 {

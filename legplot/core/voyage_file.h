@@ -83,8 +83,4 @@ std::string WriteVoyageFile(const VoyageEntries& entries);
 // file larger than LargestVoyageFile.
 VoyageEntries ReadVoyageFile(std::string_view text);
 
-// The format of a start position's text, by its layout; false when it has
-// none of the three.
-bool FormatOfStartText(const std::string& text, bool isLongitude, geo::AngleFormat& format);
-
 } // namespace legplot

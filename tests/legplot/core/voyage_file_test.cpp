@@ -68,6 +68,7 @@ TEST(VoyageFile, RefusesWhatTheWindowWouldNotStoreNamingLineOrKey)
         {With(good, "start-longitude", "start-longitude = 200\xC2\xB0" "00'00 E"), "line 4: start-longitude is out of range"},
         {With(good, "start-longitude", "start-longitude = 004\xC2\xB0" "00'00 N"), "line 4: start-longitude does not end in E or W"},
         {With(good, "start-latitude", "start-latitude = 50.5 N"), "line 3: start-latitude is not a position"},
+        {With(good, "start-latitude", "start-latitude = 50\xC2\xB0" "2 '15\"250 N"), "line 3: start-latitude is not a position"},
         {With(good, "leg-1-course", "leg-1-course = 45"), "leg-1-course '45' is not a number of the layout 999.9"},
         {With(good, "leg-2-speed", "leg-2-speed = 1e3"), "leg-2-speed '1e3' is not a number"},
         {With(good, "leg-3-interval", "leg-3-interval = -1:00"), "leg-3-interval '-1:00' is not an interval"},

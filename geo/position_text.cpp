@@ -1,0 +1,110 @@
+#include "geo/position_text.h"
+
+#include "geo/errors.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <sstream>
+#include <vector>
+
+namespace geo {
+namespace {
+
+std::vector<std::string> Words(std::string_view text)
+{
+    std::string latin1;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text.substr(i, 2) == "\xC2\xB0") { // the degree sign in UTF-8
+            latin1 += DegreeSign;
+            ++i;
+        } else {
+            latin1 += text[i];
+        }
+    }
+    std::istringstream in(latin1);
+    std::vector<std::string> words;
+    for (std::string w; in >> w;)
+        words.push_back(w);
+    return words;
+}
+
+bool Decimal(const std::string& word, double& value)
+{
+    const char* end = word.data() + word.size();
+    const auto result = std::from_chars(word.data(), end, value);
+    return result.ec == std::errc() && result.ptr == end && std::isfinite(value);
+}
+
+bool Entry(const std::string& text, const std::string& letter, bool isLongitude, double& value, std::string& why)
+{
+    const char positive = isLongitude ? 'E' : 'N', negative = isLongitude ? 'W' : 'S';
+    const std::string what = isLongitude ? "longitude" : "latitude";
+    AngleFormat format{};
+    if (!FormatOfEntry(text, isLongitude, format)) {
+        why = "the " + what + " '" + text + "' is not in a layout of DM.dd, DMS or DMS.sss";
+        return false;
+    }
+    if (letter.size() != 1 || (std::toupper(static_cast<unsigned char>(letter[0])) != positive &&
+                               std::toupper(static_cast<unsigned char>(letter[0])) != negative)) {
+        why = "the " + what + " needs its letter " + positive + " or " + negative;
+        return false;
+    }
+    std::string message;
+    value = 0;
+    try {
+        if (isLongitude)
+            ParseLongitude(text, format, value, message);
+        else
+            ParseLatitude(text, format, value, message);
+    } catch (const ConvertError& e) {
+        message = e.what();
+    }
+    if (!message.empty()) {
+        why = "the " + what + " '" + text + "': " + message;
+        return false;
+    }
+    if (std::toupper(static_cast<unsigned char>(letter[0])) == negative)
+        value = -value;
+    return true;
+}
+
+} // namespace
+
+bool FormatOfEntry(const std::string& text, bool isLongitude, AngleFormat& format)
+{
+    for (const AngleFormat f : {AngleFormat::DMdd, AngleFormat::DMS, AngleFormat::DMSsss}) {
+        const std::string layout = AngleLayout(f, isLongitude);
+        if (text.size() == layout.size() &&
+            std::ranges::equal(text, layout, [](char t, char l) { return l == '#' ? (t >= '0' && t <= '9') || t == ' ' : t == l; })) {
+            format = f;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool ReadPosition(std::string_view text, double& lat, double& lon, std::string& why)
+{
+    const std::vector<std::string> words = Words(text);
+    if (words.size() == 2) {
+        double a = 0, b = 0;
+        if (!Decimal(words[0], a) || !Decimal(words[1], b)) {
+            why = "'" + std::string(text) + "' is not a latitude and a longitude in decimal degrees";
+            return false;
+        }
+        if (std::fabs(a) > 90 || std::fabs(b) > 180) {
+            why = "'" + std::string(text) + "' is off the globe (latitude -90..90, longitude -180..180)";
+            return false;
+        }
+        lat = a;
+        lon = b;
+        return true;
+    }
+    if (words.size() == 4)
+        return Entry(words[0], words[1], false, lat, why) && Entry(words[2], words[3], true, lon, why);
+    why = "'" + std::string(text) + "' is not a position: write \"50.5125 -4.25\" or \"50\xC2\xB0" "30'45 N 004\xC2\xB0" "15'00 W\"";
+    return false;
+}
+
+} // namespace geo

@@ -1,0 +1,23 @@
+// Positions as scripts write them: signed decimal degrees, or the windows'
+// texts with their hemisphere letters.
+#pragma once
+
+#include "geo/angle_text.h"
+
+#include <string>
+#include <string_view>
+
+namespace geo {
+
+// The format of an entry field's text (blanks read as zeros), told by its
+// layout; false when it has none of the three.
+bool FormatOfEntry(const std::string& text, bool isLongitude, AngleFormat& format);
+
+// "50.5125 -4.25" (latitude -90..90, longitude -180..180, north and east
+// positive), or "50°30'45 N 004°15'00 W" in any of the three formats, with
+// the degree sign in UTF-8 or as the byte 0xB0, read by the entry fields'
+// own parser and refused where they refuse. False, with the reason in
+// `why`, for anything else.
+bool ReadPosition(std::string_view text, double& lat, double& lon, std::string& why);
+
+} // namespace geo
