@@ -1,0 +1,168 @@
+// Distance and course against programs written by others: GeographicLib's
+// GeodSolve and RhumbSolve, and PROJ's geod; and the rhumb line sailed back
+// by the dead-reckoning computation.
+#include "geo/ellipsoids.h"
+#include "legplot/core/sailing.h"
+#include "rangebear/core/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <memory>
+#include <sstream>
+#include <string>
+
+namespace {
+
+constexpr int Airy = 0, Clarke1866 = 4, Intern = 15, WGS84 = 22, Sphere = 23;
+
+std::string Output(const std::string& command)
+{
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+    std::string text;
+    char buffer[256];
+    while (pipe && std::fgets(buffer, sizeof buffer, pipe.get()))
+        text += buffer;
+    return text;
+}
+
+double AngleApart(double a, double b)
+{
+    return std::fabs(std::remainder(a - b, 360.0));
+}
+
+struct Case {
+    const char* name;
+    int ellipsoid;
+    double lat1, lon1, lat2, lon2;
+};
+
+const Case Cases[] = {
+    {"Plymouth to New York", WGS84, 50.3654, -4.1427, 40.6892, -74.0445},
+    {"across 180", WGS84, -17.5, 178.4, -14.2, -171.7},
+    {"along a parallel", Intern, 45, -10, 45, 20},
+    {"along a meridian, south", Airy, 60, 5, -30, 5},
+    {"to the north pole", Clarke1866, 70, 30, 90, 0},
+    {"from the south pole", WGS84, -90, 0, -60, 120},
+    {"short hop", WGS84, 53.5, 8.1, 53.5001, 8.1002},
+    {"Cape Horn to Cape of Good Hope", Intern, -55.98, -67.27, -34.36, 18.47},
+    {"on the sphere", Sphere, 10, 10, -20, 100},
+    {"nearly opposite", WGS84, 10, 20, -10.5, -159.7},
+    {"Clarke across the equator", Clarke1866, 5, -30, -5, -25},
+    {"Airy in the Channel", Airy, 50.8, -1.1, 49.6, -1.6},
+    {"opposite points", WGS84, 10, 20, -10, -160},
+};
+
+TEST(RangeBearing, AgreesWithGeodSolveRhumbSolveAndGeod)
+{
+    for (const Case& c : Cases) {
+        const geo::Ellipsoid e = geo::EllipsoidAt(c.ellipsoid);
+        const double f = (e.a - e.b) / e.a;
+        const rangebear::RangeBearing r = rangebear::Solve(e, c.lat1, c.lon1, c.lat2, c.lon2);
+        std::ostringstream points, axes;
+        points.precision(17);
+        axes.precision(17);
+        points << c.lat1 << ' ' << c.lon1 << ' ' << c.lat2 << ' ' << c.lon2;
+        axes << e.a << ' ' << f;
+
+        std::istringstream geodesic(Output("echo '" + points.str() + "' | GeodSolve -i -p 9 -e " + axes.str()));
+        double azi1 = 0, azi2 = 0, s12 = 0;
+        geodesic >> azi1 >> azi2 >> s12;
+        EXPECT_NEAR(r.GeodesicDistance, s12, 0.001) << c.name;
+        if (!r.NotUnique) {
+            EXPECT_LT(AngleApart(r.InitialCourse, azi1), 1e-5) << c.name;
+            EXPECT_LT(AngleApart(r.FinalCourse, azi2), 1e-5) << c.name;
+        }
+
+        std::istringstream rhumb(Output("echo '" + points.str() + "' | RhumbSolve -i -p 9 -e " + axes.str()));
+        double azi = 0, distance = 0;
+        rhumb >> azi >> distance;
+        EXPECT_NEAR(r.RhumbDistance, distance, 0.001) << c.name;
+        EXPECT_LT(AngleApart(r.RhumbCourse, azi), 1e-5) << c.name;
+
+        // PROJ's geod: its own code, its own input order.
+        std::ostringstream flipped;
+        flipped.precision(17);
+        flipped << c.lat1 << ' ' << c.lon1 << ' ' << c.lat2 << ' ' << c.lon2;
+        std::ostringstream ellps;
+        ellps.precision(17);
+        ellps << "+a=" << e.a << (f > 0 ? " +rf=" : " +b=") << (f > 0 ? 1 / f : e.b);
+        std::istringstream proj(Output("echo '" + flipped.str() + "' | geod -I -f %.12f " + ellps.str()));
+        double az12 = 0, az21 = 0, dist = 0;
+        proj >> az12 >> az21 >> dist;
+        EXPECT_NEAR(r.GeodesicDistance, dist, 0.001) << c.name;
+        if (!r.NotUnique && r.GeodesicDistance > 0) {
+            EXPECT_LT(AngleApart(r.InitialCourse, az12), 1e-5) << c.name;
+        }
+    }
+}
+
+TEST(RangeBearing, EdgeCasesSaySoInTheTexts)
+{
+    const struct {
+        const char* from;
+        const char* to;
+        const char* line; // a line the plain output must hold
+    } cases[] = {
+        {"50 -4", "50 -4", "Initial course: not defined (the same position)"},
+        {"10 20", "-10 -160", "Initial course: 000\xC2\xB0" "00'00 (not unique: opposite points)"},
+        {"45 -10", "45 20", "Rhumb line course: 090\xC2\xB0" "00'00"},
+        {"60 5", "-30 5", "Rhumb line course: 180\xC2\xB0" "00'00"},
+        {"50\xC2\xB0" "30'00 N 004\xC2\xB0" "15'00 W", "50.5 -4.25", "Geodesic distance in metres: 0.000 m"},
+    };
+    for (const auto& c : cases) {
+        std::string out, err;
+        EXPECT_EQ(rangebear::RunCommandLine({c.from, c.to}, out, err), 0) << err;
+        EXPECT_NE(out.find(c.line), std::string::npos) << out;
+    }
+    const struct {
+        std::vector<std::string> arguments;
+        const char* message;
+    } refused[] = {
+        {{"50 -4"}, "usage: rangebear"},
+        {{"--ellipsoid", "WGS 85", "50 -4", "51 -4"}, "unknown ellipsoid 'WGS 85'"},
+        {{"95 -4", "51 -4"}, "is off the globe"},
+        {{"50\xC2\xB0" "75'00 N 004\xC2\xB0" "15'00 W", "51 -4"}, "Wrong Minutes !"},
+        {{"north", "51 -4"}, "'north' is not a position"},
+        {{"--metric", "50 -4", "51 -4"}, "unknown option '--metric'"},
+        {{"--format", "DD", "50 -4", "51 -4"}, "unknown format 'DD'"},
+        {{"50 -4", "51 -4", "52 -4"}, "usage: rangebear"},
+    };
+    for (const auto& c : refused) {
+        std::string out, err;
+        EXPECT_EQ(rangebear::RunCommandLine(c.arguments, out, err), 2);
+        EXPECT_NE(err.find(c.message), std::string::npos) << err;
+    }
+    // Scripts read the figures at full precision; a course that has no
+    // meaning is null.
+    std::string out, err;
+    ASSERT_EQ(rangebear::RunCommandLine({"--json", "--ellipsoid", "Airy", "--format", "DMS", "50 -4", "50 -4"}, out, err), 0);
+    EXPECT_EQ(out, "{\"rhumb_course_deg\": null, \"rhumb_distance_m\": 0, \"geodesic_distance_m\": 0, "
+                   "\"initial_course_deg\": null, \"final_course_deg\": null, \"geodesic_unique\": true}\n");
+}
+
+TEST(RangeBearing, RhumbLineSailedByTheDeadReckoningArrives)
+{
+    // The course and distance, sailed by the dead-reckoning computation at
+    // 10 knots for as long as the distance takes, end at the far position:
+    // within 1 mm on passages of some hundred miles; across an ocean its
+    // meridian arc (a series cut after e2^3) leaves 1 to 2 mm.
+    const struct {
+        Case c;
+        double metres;
+    } passages[] = {{Cases[0], 0.002}, {Cases[7], 0.002}, {Cases[10], 0.001}, {Cases[11], 0.001}};
+    constexpr double Pi = 3.14159265358979323846;
+    for (const auto& [c, metres] : passages) {
+        const geo::Ellipsoid e = geo::EllipsoidAt(c.ellipsoid);
+        const rangebear::RangeBearing r = rangebear::Solve(e, c.lat1, c.lon1, c.lat2, c.lon2);
+        const double hours = r.RhumbDistance / rangebear::MetresPerNauticalMile / 10;
+        const legplot::LegChange end = legplot::SailLeg(e, c.lat1 * Pi / 180, r.RhumbCourse, 10, hours);
+        const double north = (end.Phi2 * 180 / Pi - c.lat2) * 111e3;
+        const double east = std::remainder(c.lon1 + end.DeltaLambda * 180 / Pi - c.lon2, 360.0) * 111e3 *
+                            std::cos(c.lat2 * Pi / 180);
+        EXPECT_LT(std::hypot(north, east), metres) << c.name << ": " << std::hypot(north, east) << " m";
+    }
+}
+
+} // namespace

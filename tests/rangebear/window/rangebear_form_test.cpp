@@ -1,0 +1,95 @@
+// The distance-and-course window, typed into with real keys: it shows the
+// command line's texts, and refuses what the dead-reckoning start refuses.
+#include "rangebear/core/command_line.h"
+#include "rangebear/window/rangebear_form.h"
+
+#include "platform/widgets/edit.h"
+#include "platform/widgets/mask_edit.h"
+#include "platform/widgets/radio_group.h"
+#include "qt_test_support.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+
+namespace {
+
+using namespace testsupport;
+
+void TypeAndLeave(QLineEdit* field, const std::string& text)
+{
+    Enter(field);
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Delete);
+    field->setCursorPosition(0);
+    QTest::keyClicks(field, QString::fromLatin1(text.c_str()));
+    Tab(field);
+}
+
+std::string Latin1(std::string s)
+{
+    for (std::size_t at; (at = s.find("\xC2\xB0")) != std::string::npos;)
+        s.replace(at, 2, "\xB0");
+    return s;
+}
+
+TEST(RangeBearForm, TypedPositionsShowTheCommandLinesTexts)
+{
+    ErrorRecorder errors;
+    const struct {
+        const char *fromLat, *fromNorS, *fromLon, *fromEorW, *toLat, *toNorS, *toLon, *toEorW;
+        int format;
+        const char* ellipsoid;
+        const char *from, *to; // the same positions for the command line
+    } cases[] = {
+        {"5021", "N", "00408", "W", "4041", "N", "07402", "W", 0, "WGS 84", "50\xC2\xB0" "21'00 N 004\xC2\xB0" "08'00 W",
+         "40\xC2\xB0" "41'00 N 074\xC2\xB0" "02'00 W"},
+        {"17300000", "S", "17824000", "E", "14120000", "S", "17142000", "W", 2, "Airy", "-17.5 178.4", "-14.2 -171.7"},
+        {"450000", "N", "0100000", "W", "450000", "N", "0200000", "E", 1, "Intern.(Hayf)", "45 -10", "45 20"},
+    };
+    for (const auto& c : cases) {
+        rangebear::TRangeBearForm form;
+        ShowActive(form);
+        QTest::mouseClick(form.DisplayGroup->Item(c.format), Qt::LeftButton);
+        ASSERT_EQ(form.DisplayGroup->ItemIndex(), c.format);
+        form.EllipsoidBox->setFocus();
+        while (form.EllipsoidBox->currentText() != QLatin1String(c.ellipsoid))
+            QTest::keyClick(form.EllipsoidBox, form.EllipsoidBox->currentIndex() > form.EllipsoidBox->findText(QLatin1String(c.ellipsoid)) ? Qt::Key_Up : Qt::Key_Down);
+        TypeAndLeave(form.From.Lat, c.fromLat);
+        TypeAndLeave(form.From.NorS, c.fromNorS);
+        TypeAndLeave(form.From.Lon, c.fromLon);
+        TypeAndLeave(form.From.EorW, c.fromEorW);
+        TypeAndLeave(form.To.Lat, c.toLat);
+        TypeAndLeave(form.To.NorS, c.toNorS);
+        TypeAndLeave(form.To.Lon, c.toLon);
+        TypeAndLeave(form.To.EorW, c.toEorW);
+
+        const char* formats[] = {"DM.dd", "DMS", "DMS.sss"};
+        std::string out, err;
+        ASSERT_EQ(rangebear::RunCommandLine({"--ellipsoid", c.ellipsoid, "--format", formats[c.format], c.from, c.to}, out, err), 0) << err;
+        std::string shown;
+        for (const QLabel* result : form.Results)
+            shown += result->accessibleName().toStdString() + ": " + result->text().toLatin1().toStdString() + "\n";
+        EXPECT_EQ(shown, Latin1(out)) << c.from;
+        EXPECT_TRUE(errors.messages.isEmpty());
+    }
+}
+
+TEST(RangeBearForm, RefusedEntryKeepsTheFieldAndSaysWhy)
+{
+    ErrorRecorder errors;
+    rangebear::TRangeBearForm form;
+    ShowActive(form);
+    const QString before = form.Results[0]->text();
+    TypeAndLeave(form.To.Lat, "5075"); // 75 minutes
+    EXPECT_EQ(form.StatusMessage->text(), QStringLiteral("Wrong Minutes !"));
+    EXPECT_EQ(QApplication::focusWidget(), form.To.Lat);
+    TypeAndLeave(form.To.Lat, "5030");
+    EXPECT_EQ(form.StatusMessage->text(), QString());
+    TypeAndLeave(form.To.NorS, "x");
+    EXPECT_EQ(form.StatusMessage->text(), QStringLiteral("N or S"));
+    EXPECT_EQ(QApplication::focusWidget(), form.To.NorS);
+    EXPECT_NE(form.Results[0]->text(), before);
+}
+
+} // namespace
