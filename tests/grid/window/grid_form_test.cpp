@@ -84,6 +84,9 @@ TEST(GridForm, RefusalsAreSaidAndTheNeighbourZoneIsOffered)
     TypeAndLeave(out.LatEdit, QStringLiteral("5175"));
     EXPECT_EQ(out.StatusMessage->text(), QStringLiteral("the latitude '51\xB0" "75'00': Wrong Minutes !"));
     EXPECT_EQ(QApplication::focusWidget(), out.LatEdit);
+    DarkDesktop dark; // readable under a dark scheme too
+    ExpectReadable(out);
+    ExpectReadable(in);
 }
 
 } // namespace

@@ -90,6 +90,8 @@ TEST(RangeBearForm, RefusedEntryKeepsTheFieldAndSaysWhy)
     EXPECT_EQ(form.StatusMessage->text(), QStringLiteral("N or S"));
     EXPECT_EQ(QApplication::focusWidget(), form.To.NorS);
     EXPECT_NE(form.Results[0]->text(), before);
+    DarkDesktop dark; // readable under a dark scheme too
+    ExpectReadable(form);
 }
 
 } // namespace
