@@ -151,7 +151,12 @@ TGridForm::TGridForm(Direction direction, QWidget* parent) : QMainWindow(parent)
     }
     connect(EllipsoidBox, &QComboBox::activated, this, [leave, this] { leave(nullptr); });
     connect(DisplayGroup, &platform::RadioGroup::clicked, this, [this] { platform::Guard([this] { FormatChanged(); }); });
-    platform::KeepReadableSurfaces(*this);
+    // The suite's look: navy captions, results in black.
+    platform::KeepReadableSurfaces(*this, [this] {
+        platform::SetTextColour(*this, platform::Navy);
+        for (QLabel* result : Results)
+            platform::SetTextColour(*result, Qt::black);
+    });
     platform::CentreOnFirstShow(*this);
     FormatChanged();
 }

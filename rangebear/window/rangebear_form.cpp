@@ -126,7 +126,12 @@ TRangeBearForm::TRangeBearForm(QWidget* parent) : QMainWindow(parent)
     connect(EllipsoidBox, &QComboBox::activated, this, [this] { platform::Guard([this] { Recompute(); }); });
     connect(DisplayGroup, &platform::RadioGroup::clicked, this, [this] { platform::Guard([this] { FormatChanged(); }); });
 
-    platform::KeepReadableSurfaces(*this);
+    // The suite's look: navy captions, results in black.
+    platform::KeepReadableSurfaces(*this, [this] {
+        platform::SetTextColour(*this, platform::Navy);
+        for (QLabel* result : Results)
+            platform::SetTextColour(*result, Qt::black);
+    });
     platform::CentreOnFirstShow(*this);
     FormatChanged();
 }

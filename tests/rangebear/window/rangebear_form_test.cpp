@@ -8,7 +8,12 @@
 #include "platform/widgets/radio_group.h"
 #include "qt_test_support.h"
 
+#include "platform/print/printing.h"
+
 #include <QAbstractButton>
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QComboBox>
 #include <QLabel>
 
@@ -90,8 +95,27 @@ TEST(RangeBearForm, RefusedEntryKeepsTheFieldAndSaysWhy)
     EXPECT_EQ(form.StatusMessage->text(), QStringLiteral("N or S"));
     EXPECT_EQ(QApplication::focusWidget(), form.To.NorS);
     EXPECT_NE(form.Results[0]->text(), before);
-    DarkDesktop dark; // readable under a dark scheme too
-    ExpectReadable(form);
+    {
+        DarkDesktop dark; // readable under a dark scheme too
+        ExpectReadable(form);
+    }
+    // File > Print by its keys, to a PDF file: the results on the page.
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("results.pdf"));
+    platform::SetPrintDialog([&](QPrinter& printer, QWidget*) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    });
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::AltModifier);
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_P);
+    platform::SetPrintDialog({});
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    text.waitForFinished(20000);
+    const QString page = QString::fromUtf8(text.readAllStandardOutput());
+    EXPECT_TRUE(page.contains(QStringLiteral("Geodesic distance : ") + form.Results[3]->text())) << page.toStdString();
+    EXPECT_TRUE(errors.messages.isEmpty()) << errors.messages.join('\n').toStdString();
 }
 
 } // namespace
