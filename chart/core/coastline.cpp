@@ -41,8 +41,10 @@ private:
 double Coordinate(std::int32_t micro, std::int32_t limit, const char* what)
 {
     if (micro < -limit || micro > limit)
-        throw CoastlineError(std::string("coastline file has a ") + what + " of " + std::to_string(micro * Micro) +
-                             " degrees");
+        // In the file's own unit: an integer text needs no locale and no
+        // formatting of doubles.
+        throw CoastlineError(std::string("coastline file has a ") + what + " of " + std::to_string(micro) +
+                             " millionths of a degree");
     return micro * Micro;
 }
 
