@@ -3,6 +3,7 @@
 #include "geo/errors.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <sstream>
@@ -70,6 +71,23 @@ bool Entry(const std::string& text, const std::string& letter, bool isLongitude,
 }
 
 } // namespace
+
+std::string Utf8Text(const std::string& latin1)
+{
+    std::string out;
+    for (const char c : latin1)
+        out += c == DegreeSign ? std::string("\xC2\xB0") : std::string(1, c);
+    return out;
+}
+
+std::string DecimalText(double value, int decimals)
+{
+    std::array<char, 512> buffer{}; // fixed notation of any double
+    const auto result = decimals < 0 ? std::to_chars(buffer.data(), buffer.data() + buffer.size(), value)
+                                     : std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                                     std::chars_format::fixed, decimals);
+    return std::string(buffer.data(), result.ptr);
+}
 
 bool FormatOfEntry(const std::string& text, bool isLongitude, AngleFormat& format)
 {

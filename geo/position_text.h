@@ -20,4 +20,12 @@ bool FormatOfEntry(const std::string& text, bool isLongitude, AngleFormat& forma
 // `why`, for anything else.
 bool ReadPosition(std::string_view text, double& lat, double& lon, std::string& why);
 
+// `latin1` (the windows' 8-bit texts, whose only non-ASCII byte is the
+// degree sign) as UTF-8, for terminals and files.
+std::string Utf8Text(const std::string& latin1);
+
+// A double as text whatever the user's locale: with `decimals` fixed
+// decimals, or (-1) the shortest that reads back as the same double.
+std::string DecimalText(double value, int decimals = -1);
+
 } // namespace geo

@@ -16,23 +16,6 @@ namespace {
 
 constexpr std::array<std::string_view, 3> FormatNames = {"DM.dd", "DMS", "DMS.sss"};
 
-std::string Number(double value, int decimals = -1)
-{
-    std::array<char, 512> buffer{};
-    const auto result = decimals < 0 ? std::to_chars(buffer.data(), buffer.data() + buffer.size(), value)
-                                     : std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                                     std::chars_format::fixed, decimals);
-    return std::string(buffer.data(), result.ptr);
-}
-
-std::string Utf8(const std::string& latin1)
-{
-    std::string out;
-    for (const char c : latin1)
-        out += c == geo::DegreeSign ? std::string("\xC2\xB0") : std::string(1, c);
-    return out;
-}
-
 // The options both programs share; the rest in `words`.
 struct Options {
     geo::Ellipsoid Ellipsoid = geo::EllipsoidAt(22); // WGS 84
@@ -101,19 +84,19 @@ int RunGridOut(const std::vector<std::string>& arguments, std::string& out, std:
     double lat = 0, lon = 0;
     std::string why;
     if (!o || o->Words.size() != 1 || !geo::ReadPosition(o->Words[0], lat, lon, why)) {
-        err = "gridout: " + Utf8(err.empty() ? why : err) + "\n" + usage;
+        err = "gridout: " + geo::Utf8Text(err.empty() ? why : err) + "\n" + usage;
         return 2;
     }
     try {
         const GridPosition g = ToGrid(o->Ellipsoid, lat, lon, o->Zone);
         if (o->Json)
             out = "{\"zone\": " + std::to_string(g.Zone) + ", \"band\": \"" + g.Band + "\", \"easting_m\": " +
-                  Number(g.Easting) + ", \"northing_m\": " + Number(g.Northing) + ", \"convergence_deg\": " +
-                  Number(g.Convergence) + ", \"scale\": " + Number(g.Scale) + "}\n";
+                  geo::DecimalText(g.Easting) + ", \"northing_m\": " + geo::DecimalText(g.Northing) + ", \"convergence_deg\": " +
+                  geo::DecimalText(g.Convergence) + ", \"scale\": " + geo::DecimalText(g.Scale) + "}\n";
         else
-            out = "Zone: " + ZoneText(g.Zone, g.Band) + "\nEasting: " + Number(g.Easting, 3) + " m\nNorthing: " +
-                  Number(g.Northing, 3) + " m\nMeridian convergence: " + Number(g.Convergence, 6) +
-                  "\xC2\xB0\nPoint scale: " + Number(g.Scale, 8) + "\n";
+            out = "Zone: " + ZoneText(g.Zone, g.Band) + "\nEasting: " + geo::DecimalText(g.Easting, 3) + " m\nNorthing: " +
+                  geo::DecimalText(g.Northing, 3) + " m\nMeridian convergence: " + geo::DecimalText(g.Convergence, 6) +
+                  "\xC2\xB0\nPoint scale: " + geo::DecimalText(g.Scale, 8) + "\n";
     } catch (const GridError& e) {
         err = std::string("gridout: ") + e.what() + "\n";
         return 2;
@@ -163,12 +146,12 @@ int RunGridIn(const std::vector<std::string>& arguments, std::string& out, std::
         if (band != 0 && BandOf(p.Lat, p.Lon) != band)
             throw GridError(std::string("the position lies in band ") + BandOf(p.Lat, p.Lon) + ", not " + band);
         if (o->Json)
-            out = "{\"latitude_deg\": " + Number(p.Lat) + ", \"longitude_deg\": " + Number(p.Lon) +
-                  ", \"convergence_deg\": " + Number(p.Convergence) + ", \"scale\": " + Number(p.Scale) + "}\n";
+            out = "{\"latitude_deg\": " + geo::DecimalText(p.Lat) + ", \"longitude_deg\": " + geo::DecimalText(p.Lon) +
+                  ", \"convergence_deg\": " + geo::DecimalText(p.Convergence) + ", \"scale\": " + geo::DecimalText(p.Scale) + "}\n";
         else
-            out = "Latitude: " + Utf8(geo::FormatAngle(o->Format, false, p.Lat)) + "\nLongitude: " +
-                  Utf8(geo::FormatAngle(o->Format, true, p.Lon)) + "\nMeridian convergence: " +
-                  Number(p.Convergence, 6) + "\xC2\xB0\nPoint scale: " + Number(p.Scale, 8) + "\n";
+            out = "Latitude: " + geo::Utf8Text(geo::FormatAngle(o->Format, false, p.Lat)) + "\nLongitude: " +
+                  geo::Utf8Text(geo::FormatAngle(o->Format, true, p.Lon)) + "\nMeridian convergence: " +
+                  geo::DecimalText(p.Convergence, 6) + "\xC2\xB0\nPoint scale: " + geo::DecimalText(p.Scale, 8) + "\n";
     } catch (const GridError& e) {
         err = std::string("gridin: ") + e.what() + "\n";
         return 2;

@@ -2,6 +2,7 @@
 
 #include "geo/angle_text.h"
 #include "geo/ellipsoids.h"
+#include "geo/position_text.h"
 #include "grid/core/command_lines.h"
 #include "platform/desktop/error_report.h"
 #include "platform/desktop/latin1.h"
@@ -29,14 +30,6 @@ namespace {
 
 constexpr int WGS84 = 22;
 const char* const FormatNames[] = {"DM.dd", "DMS", "DMS.sss"};
-
-std::string Utf8(const std::string& latin1)
-{
-    std::string out;
-    for (const char c : latin1)
-        out += c == geo::DegreeSign ? std::string("\xC2\xB0") : std::string(1, c);
-    return out;
-}
 
 } // namespace
 
@@ -193,8 +186,8 @@ std::vector<std::string> TGridForm::Arguments() const
         if (ZoneBox->currentIndex() > 0)
             a.insert(a.end(), {"--zone", ZoneBox->currentText().toStdString()});
         a.erase(a.begin() + 2, a.begin() + 4); // gridout shows no angles but the convergence
-        a.push_back(Utf8(geo::BlanksToZeros(LatEdit->Text())) + ' ' + NorS->Text() + ' ' +
-                    Utf8(geo::BlanksToZeros(LonEdit->Text())) + ' ' + EorW->Text());
+        a.push_back(geo::Utf8Text(geo::BlanksToZeros(LatEdit->Text())) + ' ' + NorS->Text() + ' ' +
+                    geo::Utf8Text(geo::BlanksToZeros(LonEdit->Text())) + ' ' + EorW->Text());
     } else {
         a.insert(a.end(), {ZoneEdit->text().trimmed().toStdString(), EastingEdit->text().trimmed().toStdString(),
                            NorthingEdit->text().trimmed().toStdString()});

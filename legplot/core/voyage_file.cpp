@@ -16,14 +16,6 @@ constexpr std::string_view Signature = "VORLAN voyage ";
 constexpr std::string_view Utf8Degree = "\xC2\xB0";
 constexpr std::array<std::string_view, 3> FormatNames = {"DM.dd", "DMS", "DMS.sss"};
 
-std::string ToUtf8(const std::string& latin1)
-{
-    std::string out;
-    for (char c : latin1)
-        out += c == geo::DegreeSign ? std::string(Utf8Degree) : std::string(1, c);
-    return out;
-}
-
 // Only the degree sign is not ASCII in a voyage; anything else is no text
 // this program wrote.
 std::optional<std::string> FromUtf8(std::string_view text)
@@ -192,7 +184,7 @@ std::map<std::string, Value> ReadLines(std::string_view text, int& version)
 std::string WriteVoyageFile(const VoyageEntries& e)
 {
     const auto start = [](const StartEntry& s, char positive, char negative) {
-        return ToUtf8(s.Text) + ' ' + (s.Negative ? negative : positive);
+        return geo::Utf8Text(s.Text) + ' ' + (s.Negative ? negative : positive);
     };
     std::string out = std::string(Signature) + std::to_string(VoyageFileVersion) + "\n";
     out += "# A dead-reckoning voyage: the start, the departure and five legs.\n";

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 
 namespace rangebear {
@@ -14,34 +13,13 @@ namespace {
 constexpr std::array<std::string_view, 3> FormatNames = {"DM.dd", "DMS", "DMS.sss"};
 constexpr char Usage[] = "usage: rangebear [--ellipsoid NAME] [--json] [--format DM.dd|DMS|DMS.sss] FROM TO\n";
 
-// Locale-independent text of a double: fixed `decimals`, or the shortest
-// that reads back the same.
-std::string Number(double value, int decimals = -1)
-{
-    std::array<char, 512> buffer{};
-    const auto result = decimals < 0
-                            ? std::to_chars(buffer.data(), buffer.data() + buffer.size(), value)
-                            : std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                            std::chars_format::fixed, decimals);
-    return std::string(buffer.data(), result.ptr);
-}
-
 std::string Json(const RangeBearing& r)
 {
-    const auto course = [&r](double c) { return r.SamePoint ? std::string("null") : Number(c); };
-    return "{\"rhumb_course_deg\": " + course(r.RhumbCourse) + ", \"rhumb_distance_m\": " + Number(r.RhumbDistance) +
-           ", \"geodesic_distance_m\": " + Number(r.GeodesicDistance) + ", \"initial_course_deg\": " +
+    const auto course = [&r](double c) { return r.SamePoint ? std::string("null") : geo::DecimalText(c); };
+    return "{\"rhumb_course_deg\": " + course(r.RhumbCourse) + ", \"rhumb_distance_m\": " + geo::DecimalText(r.RhumbDistance) +
+           ", \"geodesic_distance_m\": " + geo::DecimalText(r.GeodesicDistance) + ", \"initial_course_deg\": " +
            course(r.InitialCourse) + ", \"final_course_deg\": " + course(r.FinalCourse) +
            ", \"geodesic_unique\": " + (r.NotUnique ? "false" : "true") + "}\n";
-}
-
-// The terminal's text: the windows' degree sign is a single byte.
-std::string Utf8(const std::string& latin1)
-{
-    std::string out;
-    for (const char c : latin1)
-        out += c == geo::DegreeSign ? std::string("\xC2\xB0") : std::string(1, c);
-    return out;
 }
 
 } // namespace
@@ -71,8 +49,8 @@ std::vector<ResultText> ResultTexts(const RangeBearing& r, geo::AngleFormat form
             return std::string("not defined (the same position)");
         return CourseText(format, c) + (geodesic && r.NotUnique ? " (not unique: opposite points)" : "");
     };
-    const auto miles = [](double m) { return Number(m / MetresPerNauticalMile, 2) + " nm"; };
-    const auto metres = [](double m) { return Number(m, 3) + " m"; };
+    const auto miles = [](double m) { return geo::DecimalText(m / MetresPerNauticalMile, 2) + " nm"; };
+    const auto metres = [](double m) { return geo::DecimalText(m, 3) + " m"; };
     return {
         {"Rhumb line course", course(r.RhumbCourse, false)},
         {"Rhumb line distance", miles(r.RhumbDistance)},
@@ -125,7 +103,7 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::string& out, 
     double lat1 = 0, lon1 = 0, lat2 = 0, lon2 = 0;
     std::string why;
     if (!geo::ReadPosition(positions[0], lat1, lon1, why) || !geo::ReadPosition(positions[1], lat2, lon2, why)) {
-        err = "rangebear: " + Utf8(why) + "\n";
+        err = "rangebear: " + geo::Utf8Text(why) + "\n";
         return 2;
     }
     const RangeBearing r =
@@ -135,7 +113,7 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::string& out, 
     } else {
         out.clear();
         for (const ResultText& line : ResultTexts(r, format))
-            out += line.Name + ": " + Utf8(line.Value) + "\n";
+            out += line.Name + ": " + geo::Utf8Text(line.Value) + "\n";
     }
     return 0;
 }

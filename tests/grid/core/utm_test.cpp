@@ -7,9 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include "program_output.h"
+
 #include <cmath>
-#include <cstdio>
-#include <memory>
 #include <sstream>
 #include <string>
 
@@ -17,15 +17,7 @@ namespace {
 
 constexpr int Airy = 0, Clarke1866 = 4, Intern = 15, WGS84 = 22;
 
-std::string Output(const std::string& command)
-{
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    std::string text;
-    char buffer[256];
-    while (pipe && std::fgets(buffer, sizeof buffer, pipe.get()))
-        text += buffer;
-    return text;
-}
+using testsupport::ProgramOutput;
 
 std::string Text(double v)
 {
@@ -72,13 +64,13 @@ TEST(Utm, AgreesWithGeoConvertTransverseMercatorProjAndCs2cs)
         double x = 0, y = 0, gamma = 0, k = 0;
         if (c.ellipsoid == WGS84) {
             const std::string zone = c.zone < 0 ? "" : " -z " + std::to_string(c.zone);
-            std::istringstream geo(Output("echo '" + Text(c.lat) + ' ' + Text(c.lon) + "' | GeoConvert -u -p 6" + zone));
-            std::istringstream conv(Output("echo '" + Text(c.lat) + ' ' + Text(c.lon) + "' | GeoConvert -c -p 9" + zone));
+            std::istringstream geo(ProgramOutput("echo '" + Text(c.lat) + ' ' + Text(c.lon) + "' | GeoConvert -u -p 6" + zone));
+            std::istringstream conv(ProgramOutput("echo '" + Text(c.lat) + ' ' + Text(c.lon) + "' | GeoConvert -c -p 9" + zone));
             std::string zoneWord;
             geo >> zoneWord >> x >> y;
             conv >> gamma >> k;
         } else {
-            std::istringstream tm(Output("echo '" + Text(c.lat) + ' ' + Text(c.lon) + "' | TransverseMercatorProj -k 0.9996 -l " +
+            std::istringstream tm(ProgramOutput("echo '" + Text(c.lat) + ' ' + Text(c.lon) + "' | TransverseMercatorProj -k 0.9996 -l " +
                                          Text(6.0 * g.Zone - 183) + " -e " + Text(e.a) + ' ' + Text(f)));
             tm >> x >> y >> gamma >> k;
             x += 500e3;
@@ -91,7 +83,7 @@ TEST(Utm, AgreesWithGeoConvertTransverseMercatorProjAndCs2cs)
 
         // PROJ, on the same axes.
         if (g.Zone != grid::Ups) {
-            std::istringstream proj(Output("echo '" + Text(c.lon) + ' ' + Text(c.lat) +
+            std::istringstream proj(ProgramOutput("echo '" + Text(c.lon) + ' ' + Text(c.lat) +
                                            "' | cs2cs -f %.6f +proj=longlat +a=" + Text(e.a) + " +b=" + Text(e.b) +
                                            " +to +proj=utm +zone=" + std::to_string(g.Zone) + (c.lat < 0 ? " +south" : "") +
                                            " +a=" + Text(e.a) + " +b=" + Text(e.b)));

@@ -7,9 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include "program_output.h"
+
 #include <cmath>
-#include <cstdio>
-#include <memory>
 #include <sstream>
 #include <string>
 
@@ -17,15 +17,7 @@ namespace {
 
 constexpr int Airy = 0, Clarke1866 = 4, Intern = 15, WGS84 = 22, Sphere = 23;
 
-std::string Output(const std::string& command)
-{
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    std::string text;
-    char buffer[256];
-    while (pipe && std::fgets(buffer, sizeof buffer, pipe.get()))
-        text += buffer;
-    return text;
-}
+using testsupport::ProgramOutput;
 
 double AngleApart(double a, double b)
 {
@@ -66,7 +58,7 @@ TEST(RangeBearing, AgreesWithGeodSolveRhumbSolveAndGeod)
         points << c.lat1 << ' ' << c.lon1 << ' ' << c.lat2 << ' ' << c.lon2;
         axes << e.a << ' ' << f;
 
-        std::istringstream geodesic(Output("echo '" + points.str() + "' | GeodSolve -i -p 9 -e " + axes.str()));
+        std::istringstream geodesic(ProgramOutput("echo '" + points.str() + "' | GeodSolve -i -p 9 -e " + axes.str()));
         double azi1 = 0, azi2 = 0, s12 = 0;
         geodesic >> azi1 >> azi2 >> s12;
         EXPECT_NEAR(r.GeodesicDistance, s12, 0.001) << c.name;
@@ -75,20 +67,17 @@ TEST(RangeBearing, AgreesWithGeodSolveRhumbSolveAndGeod)
             EXPECT_LT(AngleApart(r.FinalCourse, azi2), 1e-5) << c.name;
         }
 
-        std::istringstream rhumb(Output("echo '" + points.str() + "' | RhumbSolve -i -p 9 -e " + axes.str()));
+        std::istringstream rhumb(ProgramOutput("echo '" + points.str() + "' | RhumbSolve -i -p 9 -e " + axes.str()));
         double azi = 0, distance = 0;
         rhumb >> azi >> distance;
         EXPECT_NEAR(r.RhumbDistance, distance, 0.001) << c.name;
         EXPECT_LT(AngleApart(r.RhumbCourse, azi), 1e-5) << c.name;
 
-        // PROJ's geod: its own code, its own input order.
-        std::ostringstream flipped;
-        flipped.precision(17);
-        flipped << c.lat1 << ' ' << c.lon1 << ' ' << c.lat2 << ' ' << c.lon2;
+        // PROJ's geod: its own code.
         std::ostringstream ellps;
         ellps.precision(17);
         ellps << "+a=" << e.a << (f > 0 ? " +rf=" : " +b=") << (f > 0 ? 1 / f : e.b);
-        std::istringstream proj(Output("echo '" + flipped.str() + "' | geod -I -f %.12f " + ellps.str()));
+        std::istringstream proj(ProgramOutput("echo '" + points.str() + "' | geod -I -f %.12f " + ellps.str()));
         double az12 = 0, az21 = 0, dist = 0;
         proj >> az12 >> az21 >> dist;
         EXPECT_NEAR(r.GeodesicDistance, dist, 0.001) << c.name;
