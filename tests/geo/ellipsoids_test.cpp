@@ -1,10 +1,17 @@
+#include "geo/constants.h"
+#include "geo/ellipsoid_definitions.h"
 #include "geo/ellipsoids.h"
 #include "geo/errors.h"
+
+#if !defined(_WIN32)
+#include "program_output.h"
+#endif
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <numbers>
+#include <string>
 
 namespace {
 
@@ -89,3 +96,48 @@ TEST(EllipsoidCatalogue, OddRowsKeepTheirStoredValues)
 }
 
 } // namespace
+
+#if !defined(_WIN32) // PROJ's tools run on the build machine
+// The defining axes, held against PROJ's own records: the EPSG database's
+// ellipsoid table, or PROJ's built-in list for those EPSG lacks.
+TEST(EllipsoidDefinitions, AgreeWithPublishedRecords)
+{
+    for (int k = 0; k < 25; ++k) {
+        const geo::EllipsoidDefinition d = geo::DefinedEllipsoid(k);
+        SCOPED_TRACE(std::string(geo::EllipsoidNames[static_cast<std::size_t>(k)]) + " " + std::string(d.Source));
+        std::string record;
+        if (d.Source.starts_with("EPSG:")) {
+            record = testsupport::ProgramOutput(
+                "sqlite3 /usr/share/proj/proj.db \"select semi_major_axis, ifnull(inv_flattening, ''), "
+                "ifnull(semi_minor_axis, '') from ellipsoid where auth_name = 'EPSG' and code = '" +
+                std::string(d.Source.substr(5)) + "'\"");
+        } else if (d.Source.starts_with("+ellps=")) {
+            // "  fschr60 a=6378166.       rf=298.3         Fischer ..."
+            const std::string line = testsupport::ProgramOutput("cs2cs -le | awk '$1 == \"" +
+                                                                std::string(d.Source.substr(7)) + "\"'");
+            const auto field = [&line](const std::string& key) {
+                const std::size_t at = line.find(" " + key + "=");
+                return at == std::string::npos ? std::string() : line.substr(at + key.size() + 2, line.find(' ', at + 1) - at - key.size() - 2);
+            };
+            record = field("a") + "|" + field("rf") + "|" + field("b");
+        } else {
+            EXPECT_NEAR(d.a * geo::Pi / 10800, geo::MetresPerNauticalMile, 1e-9); // the standard sphere
+            EXPECT_EQ(d.f, 0.0);
+            continue;
+        }
+        ASSERT_FALSE(record.empty());
+        const std::size_t bar1 = record.find('|'), bar2 = record.find('|', bar1 + 1);
+        const double a = std::stod(record.substr(0, bar1));
+        const std::string rf = record.substr(bar1 + 1, bar2 - bar1 - 1), b = record.substr(bar2 + 1);
+        EXPECT_EQ(d.a, a);
+        const double f = rf.find_first_of("0123456789") != std::string::npos ? 1 / std::stod(rf) : (a - std::stod(b)) / a;
+        EXPECT_NEAR(d.f, f, 1e-15);
+    }
+    // The rows that computed as other ellipsoids: PZ-90 is not 1/298.25, and
+    // WGS 84 and GRS 1980 are two.
+    EXPECT_NEAR(1 / geo::DefinedEllipsoid(PZ90).f, 298.257839303, 1e-9);
+    EXPECT_NE(geo::DefinedEllipsoid(12).f, geo::DefinedEllipsoid(geo::Wgs84Index).f);
+    EXPECT_EQ(geo::EllipsoidIndex("WGS 84"), geo::Wgs84Index);
+    EXPECT_EQ(geo::EllipsoidIndex("wgs 84"), -1);
+}
+#endif
