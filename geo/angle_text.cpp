@@ -209,6 +209,35 @@ std::string FormatAngle(AngleFormat format, bool isLongitude, double degrees)
     return text;
 }
 
+std::string CourseText(AngleFormat format, double course)
+{
+    if (AngleLayout(format, true).empty())
+        return {};
+    if (!std::isfinite(course))
+        return InvalidText(format, true);
+    double c = std::fmod(course, FullTurn);
+    if (c < 0)
+        c += FullTurn;
+    AngleFields f = FieldsOf(c, format);
+    if (f.D >= static_cast<std::int64_t>(FullTurn))
+        f.D -= static_cast<std::int64_t>(FullTurn);
+    std::string text = FormatAngle(format, true, 0.0); // the layout, filled below
+    text.resize(AngleLayout(format, true).size());
+    const auto put = [&text](std::size_t at, std::int64_t value, int width) {
+        std::string digits;
+        AppendZeroPadded(digits, value, width);
+        text.replace(at, digits.size(), digits);
+    };
+    put(0, f.D, 3);
+    put(4, f.M, 2);
+    switch (format) {
+    case AngleFormat::DMdd: put(7, f.H, 2); break;
+    case AngleFormat::DMS: put(7, f.S, 2); break;
+    case AngleFormat::DMSsss: put(7, f.S, 2); put(10, f.T, 3); break;
+    }
+    return text;
+}
+
 std::string EntryText(AngleFormat format, bool isLongitude, double degrees)
 {
     const std::string layout = AngleLayout(format, isLongitude);

@@ -69,6 +69,17 @@ std::string EntryText(AngleFormat format, bool isLongitude, double degrees);
 void ParseLatitude(const std::string& text, AngleFormat format, double& value, std::string& message);
 void ParseLongitude(const std::string& text, AngleFormat format, double& value, std::string& message);
 
+// A course, degrees clockwise from north, in the longitude's layout
+// without a hemisphere ("258\xB050'11" in DM.dd): reduced to 0..360 first,
+// rounded once in the format's smallest unit as FormatAngle rounds, and a
+// course that rounds up to 360 shows as 000. Small courses show as they
+// are, not as zero: a course is no longitude near the prime meridian. NaN
+// and infinities show dashes.
+std::string CourseText(AngleFormat format, double course);
+
+// The formats' names, by code: "DM.dd", "DMS", "DMS.sss".
+inline constexpr std::string_view AngleFormatNames[] = {"DM.dd", "DMS", "DMS.sss"};
+
 // `text` with every blank replaced by the digit '0'.
 std::string BlanksToZeros(std::string text);
 

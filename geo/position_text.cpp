@@ -1,6 +1,7 @@
 #include "geo/position_text.h"
 
 #include "geo/errors.h"
+#include "geo/shown_text.h"
 
 #include <algorithm>
 #include <array>
@@ -43,7 +44,7 @@ bool Entry(const std::string& text, const std::string& letter, bool isLongitude,
     const std::string what = isLongitude ? "longitude" : "latitude";
     AngleFormat format{};
     if (!FormatOfEntry(text, isLongitude, format)) {
-        why = "the " + what + " '" + text + "' is not in a layout of DM.dd, DMS or DMS.sss";
+        why = "the " + what + " '" + ShownText(text) + "' is not in a layout of DM.dd, DMS or DMS.sss";
         return false;
     }
     if (letter.size() != 1 || (std::toupper(static_cast<unsigned char>(letter[0])) != positive &&
@@ -62,7 +63,7 @@ bool Entry(const std::string& text, const std::string& letter, bool isLongitude,
         message = e.what();
     }
     if (!message.empty()) {
-        why = "the " + what + " '" + text + "': " + message;
+        why = "the " + what + " '" + Utf8Text(text) + "': " + message;
         return false;
     }
     if (std::toupper(static_cast<unsigned char>(letter[0])) == negative)
@@ -86,7 +87,11 @@ std::string DecimalText(double value, int decimals)
     const auto result = decimals < 0 ? std::to_chars(buffer.data(), buffer.data() + buffer.size(), value)
                                      : std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                                      std::chars_format::fixed, decimals);
-    return std::string(buffer.data(), result.ptr);
+    std::string text(buffer.data(), result.ptr);
+    // A value that rounds to zero is no negative number: no "-0.000000".
+    if (text.starts_with('-') && text.find_first_not_of("0.", 1) == std::string::npos)
+        text.erase(0, 1);
+    return text;
 }
 
 bool FormatOfEntry(const std::string& text, bool isLongitude, AngleFormat& format)
@@ -108,11 +113,11 @@ bool ReadPosition(std::string_view text, double& lat, double& lon, std::string& 
     if (words.size() == 2) {
         double a = 0, b = 0;
         if (!Decimal(words[0], a) || !Decimal(words[1], b)) {
-            why = "'" + std::string(text) + "' is not a latitude and a longitude in decimal degrees";
+            why = "'" + ShownText(text) + "' is not a latitude and a longitude in decimal degrees";
             return false;
         }
         if (std::fabs(a) > 90 || std::fabs(b) > 180) {
-            why = "'" + std::string(text) + "' is off the globe (latitude -90..90, longitude -180..180)";
+            why = "'" + ShownText(text) + "' is off the globe (latitude -90..90, longitude -180..180)";
             return false;
         }
         lat = a;
@@ -121,7 +126,7 @@ bool ReadPosition(std::string_view text, double& lat, double& lon, std::string& 
     }
     if (words.size() == 4)
         return Entry(words[0], words[1], false, lat, why) && Entry(words[2], words[3], true, lon, why);
-    why = "'" + std::string(text) + "' is not a position: write \"50.5125 -4.25\" or \"50\xC2\xB0" "30'45 N 004\xC2\xB0" "15'00 W\"";
+    why = "'" + ShownText(text) + "' is not a position: write \"50.5125 -4.25\" or \"50\xC2\xB0" "30'75 N 004\xC2\xB0" "15'00 W\"";
     return false;
 }
 

@@ -17,7 +17,8 @@ bool FormatOfEntry(const std::string& text, bool isLongitude, AngleFormat& forma
 // positive), or "50°30'45 N 004°15'00 W" in any of the three formats, with
 // the degree sign in UTF-8 or as the byte 0xB0, read by the entry fields'
 // own parser and refused where they refuse. False, with the reason in
-// `why`, for anything else.
+// `why` (UTF-8, quoting the text as ShownText shows it), for anything
+// else: NaN and infinities are no decimal degrees.
 bool ReadPosition(std::string_view text, double& lat, double& lon, std::string& why);
 
 // `latin1` (the windows' 8-bit texts, whose only non-ASCII byte is the
@@ -25,7 +26,8 @@ bool ReadPosition(std::string_view text, double& lat, double& lon, std::string& 
 std::string Utf8Text(const std::string& latin1);
 
 // A double as text whatever the user's locale: with `decimals` fixed
-// decimals, or (-1) the shortest that reads back as the same double.
+// decimals, or (-1) the shortest that reads back as the same double. A
+// value whose text is zero has no minus sign (-0.0, -1e-9 to 6 decimals).
 std::string DecimalText(double value, int decimals = -1);
 
 } // namespace geo

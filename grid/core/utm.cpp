@@ -5,6 +5,7 @@
 #include <GeographicLib/UTMUPS.hpp>
 
 #include <cmath>
+#include <cstring>
 #include <string>
 
 namespace grid {
@@ -14,7 +15,9 @@ constexpr double UtmScale = 0.9996, UpsScale = 0.994;
 constexpr double UtmFalseEasting = 500e3, UtmFalseNorthingSouth = 10e6, UpsFalseOrigin = 2e6;
 constexpr char UtmBands[] = "CDEFGHJKLMNPQRSTUVWX";
 
-double Flattening(const geo::Ellipsoid& e) { return (e.a - e.b) / e.a; }
+constexpr double BandHeight = 8;            // degrees of latitude
+constexpr double UtmSouth = -80, UtmNorth = 84;
+constexpr double Millimetre = 1e-8;           // degrees of latitude, a little over a millimetre
 
 double CentralMeridian(int zone) { return 6.0 * zone - 183.0; }
 
@@ -25,23 +28,39 @@ std::string Metres(double m)
 
 } // namespace
 
-char BandOf(double lat, double lon)
+char UtmBandOf(double lat)
 {
-    if (lat >= 84)
-        return lon < 0 ? 'Y' : 'Z';
-    if (lat < -80)
-        return lon < 0 ? 'A' : 'B';
-    const double index = std::floor((lat + 80) / 8);
+    const double index = std::floor((lat - UtmSouth) / BandHeight);
+    if (!(index >= 0))
+        return UtmBands[0];
     return UtmBands[index > 19 ? 19 : static_cast<int>(index)]; // X runs to 84
 }
 
-GridPosition ToGrid(const geo::Ellipsoid& ellipsoid, double lat, double lon, int zone)
+char UpsBandOf(bool north, double easting)
+{
+    const bool east = easting >= UpsFalseOrigin;
+    return north ? (east ? 'Z' : 'Y') : (east ? 'B' : 'A');
+}
+
+bool BandHolds(char band, int zone, double lat, double easting)
+{
+    if (zone == Ups)
+        return band == UpsBandOf(lat >= 0, easting);
+    const char* at = std::strchr(UtmBands, band);
+    if (!at || band == 0)
+        return false;
+    const double south = UtmSouth + BandHeight * static_cast<double>(at - UtmBands);
+    const double north = band == 'X' ? UtmNorth : south + BandHeight;
+    return lat >= south - Millimetre && lat <= north + Millimetre;
+}
+
+GridPosition ToGrid(const geo::EllipsoidDefinition& ellipsoid, double lat, double lon, int zone)
 {
     if (!(std::fabs(lat) <= 90) || !std::isfinite(lon))
         throw GridError("the position is off the globe");
     lon = std::remainder(lon, 360.0);
-    if (lon >= 180)
-        lon -= 360;
+    if (lon <= -180)
+        lon += 360; // 180 is east, as GeographicLib takes it
     const int standard = GeographicLib::UTMUPS::StandardZone(lat, lon);
     if (zone == StandardZone) {
         zone = standard;
@@ -56,19 +75,20 @@ GridPosition ToGrid(const geo::Ellipsoid& ellipsoid, double lat, double lon, int
     GridPosition g;
     g.Zone = zone;
     g.North = lat >= 0;
-    g.Band = BandOf(lat, lon);
-    const double f = Flattening(ellipsoid);
+    const double f = ellipsoid.f;
     double x = 0, y = 0;
     if (zone == Ups) {
         const GeographicLib::PolarStereographic ups(ellipsoid.a, f, UpsScale);
         ups.Forward(g.North, lat, lon, x, y, g.Convergence, g.Scale);
         g.Easting = x + UpsFalseOrigin;
         g.Northing = y + UpsFalseOrigin;
+        g.Band = UpsBandOf(g.North, g.Easting);
     } else {
         const GeographicLib::TransverseMercator tm(ellipsoid.a, f, UtmScale);
         tm.Forward(CentralMeridian(zone), lat, lon, x, y, g.Convergence, g.Scale);
         g.Easting = x + UtmFalseEasting;
         g.Northing = y + (g.North ? 0 : UtmFalseNorthingSouth);
+        g.Band = UtmBandOf(lat);
         if (!(g.Easting >= 0 && g.Easting <= 1000e3))
             throw GridError("the position is too far from zone " + std::to_string(zone) +
                             "'s central meridian for its grid");
@@ -76,7 +96,7 @@ GridPosition ToGrid(const geo::Ellipsoid& ellipsoid, double lat, double lon, int
     return g;
 }
 
-GeoPosition FromGrid(const geo::Ellipsoid& ellipsoid, int zone, bool north, double easting, double northing)
+GeoPosition FromGrid(const geo::EllipsoidDefinition& ellipsoid, int zone, bool north, double easting, double northing)
 {
     if (!std::isfinite(easting) || !std::isfinite(northing))
         throw GridError("the easting and northing must be numbers");
@@ -93,7 +113,7 @@ GeoPosition FromGrid(const geo::Ellipsoid& ellipsoid, int zone, bool north, doub
         throw GridError("the northing is outside its zone's valid area (" + Metres(minN) + " to " + Metres(maxN) +
                         ")");
     GeoPosition p;
-    const double f = Flattening(ellipsoid);
+    const double f = ellipsoid.f;
     if (zone == Ups) {
         const GeographicLib::PolarStereographic ups(ellipsoid.a, f, UpsScale);
         ups.Reverse(north, easting - UpsFalseOrigin, northing - UpsFalseOrigin, p.Lat, p.Lon, p.Convergence, p.Scale);

@@ -2,7 +2,9 @@
 //   rangebear [--ellipsoid NAME] [--json] [--format DM.dd|DMS|DMS.sss] FROM TO
 // FROM and TO are positions as geo::ReadPosition takes them. Plain output
 // is the window's texts, one "Name: value" a line; --json gives the
-// figures at full precision.
+// figures at full precision: rhumb_course_deg, rhumb_distance_m,
+// geodesic_distance_m, initial_course_deg, final_course_deg (null where
+// there is no course) and geodesic_unique.
 #pragma once
 
 #include "geo/angle_text.h"
@@ -18,10 +20,6 @@ struct ResultText {
     std::string Name, Value;
 };
 std::vector<ResultText> ResultTexts(const RangeBearing& r, geo::AngleFormat format);
-
-// A course as the windows show it: degrees 000 to 359 in `format`'s layout,
-// never 360.
-std::string CourseText(geo::AngleFormat format, double course);
 
 // Runs the command line (`arguments` without the program's name): the
 // output in `out`, an error in `err`. Returns the exit status: 0, or 2 for

@@ -8,22 +8,21 @@
 namespace rangebear {
 namespace {
 
+constexpr double FullTurn = 360, HalfTurn = 180, Pole = 90;
+
 // Courses as a navigator reads them: 0 up to, not including, 360.
 double Course(double azimuth)
 {
-    const double c = std::fmod(azimuth + 360.0, 360.0);
-    return c >= 360.0 ? 0.0 : c;
+    const double c = std::fmod(azimuth + FullTurn, FullTurn);
+    return c >= FullTurn ? 0.0 : c;
 }
 
 } // namespace
 
-RangeBearing Solve(const geo::Ellipsoid& ellipsoid, double lat1, double lon1, double lat2, double lon2)
+RangeBearing Solve(const geo::EllipsoidDefinition& ellipsoid, double lat1, double lon1, double lat2, double lon2)
 {
-    // The axes, not the stored flattening: several catalogue rows carry a
-    // flattening that does not agree with them.
-    const double f = (ellipsoid.a - ellipsoid.b) / ellipsoid.a;
-    const GeographicLib::Geodesic geodesic(ellipsoid.a, f);
-    const GeographicLib::Rhumb rhumb(ellipsoid.a, f);
+    const GeographicLib::Geodesic geodesic(ellipsoid.a, ellipsoid.f);
+    const GeographicLib::Rhumb rhumb(ellipsoid.a, ellipsoid.f);
 
     RangeBearing r;
     double s12 = 0, azi1 = 0, azi2 = 0;
@@ -34,12 +33,17 @@ RangeBearing Solve(const geo::Ellipsoid& ellipsoid, double lat1, double lon1, do
     double rhumbAzimuth = 0;
     rhumb.Inverse(lat1, lon1, lat2, lon2, r.RhumbDistance, rhumbAzimuth);
     r.RhumbCourse = Course(rhumbAzimuth);
-    r.SamePoint = s12 == 0;
+    r.SamePoint = s12 == 0 || (std::fabs(lat1) == Pole && lat1 == lat2);
+    if (r.SamePoint) {
+        // GeographicLib leaves a residue of 1e-25 m at a pole.
+        r.GeodesicDistance = r.RhumbDistance = 0;
+    }
     // Opposite points (half a turn of arc) are joined by more than one
     // shortest way, and so are points on the equator farther apart than
-    // (1 - f) half turns, whose shortest ways pass either pole.
-    const double apart = std::fabs(std::remainder(lon2 - lon1, 360.0));
-    r.NotUnique = !r.SamePoint && (std::fabs(a12 - 180) < 1e-9 || (lat1 == 0 && lat2 == 0 && apart >= (1 - f) * 180));
+    // (1 - f) half turns, whose shortest ways pass north and south alike.
+    const double apart = std::fabs(std::remainder(lon2 - lon1, FullTurn));
+    r.NotUnique = !r.SamePoint && (std::fabs(a12 - HalfTurn) < 1e-9 ||
+                                   (lat1 == 0 && lat2 == 0 && apart > (1 - ellipsoid.f) * HalfTurn));
     return r;
 }
 

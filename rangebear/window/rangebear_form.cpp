@@ -202,7 +202,7 @@ void TRangeBearForm::Recompute()
         s.Lat = Signed(s.Lat, p->NorS->Text() == "S");
         s.Lon = Signed(s.Lon, p->EorW->Text() == "W");
     }
-    const RangeBearing r = Solve(geo::EllipsoidAt(std::max(0, EllipsoidBox->currentIndex())), from_.Lat, from_.Lon,
+    const RangeBearing r = Solve(geo::DefinedEllipsoid(std::max(0, EllipsoidBox->currentIndex())), from_.Lat, from_.Lon,
                                  to_.Lat, to_.Lon);
     const auto texts = ResultTexts(r, Format());
     for (std::size_t i = 0; i < Results.size(); ++i)
@@ -219,7 +219,7 @@ void TRangeBearForm::PrintPage(platform::PrintCanvas& canvas) const
                                  geo::FormatAngle(Format(), true, from_.Lon));
     canvas.TextOut(u, 3 * v, "To : " + geo::FormatAngle(Format(), false, to_.Lat) + "   " +
                                  geo::FormatAngle(Format(), true, to_.Lon));
-    const auto texts = ResultTexts(Solve(geo::EllipsoidAt(std::max(0, EllipsoidBox->currentIndex())), from_.Lat,
+    const auto texts = ResultTexts(Solve(geo::DefinedEllipsoid(std::max(0, EllipsoidBox->currentIndex())), from_.Lat,
                                          from_.Lon, to_.Lat, to_.Lon),
                                    Format());
     for (std::size_t i = 0; i < texts.size(); ++i)

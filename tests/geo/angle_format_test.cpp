@@ -179,3 +179,32 @@ TEST(EntryText, HoldsCarriesBelowNinetyAndOneEighty)
 }
 
 } // namespace
+
+namespace {
+
+// Courses run 000 to 359, rounded once; nothing near 180 or 360 is bent.
+TEST(CourseText, RoundsOnceAndNeverShows360)
+{
+    const struct {
+        double course;
+        geo::AngleFormat format;
+        const char* text;
+    } cases[] = {
+        {0, geo::AngleFormat::DMdd, "000\xB0" "00'00"},
+        {258.83638888, geo::AngleFormat::DMdd, "258\xB0" "50'18"},
+        {180.000009, geo::AngleFormat::DMSsss, "180\xB0" "00'00\"032"}, // not the near-zero rule
+        {179.999991, geo::AngleFormat::DMSsss, "179\xB0" "59'59\"967"},
+        {0.000009, geo::AngleFormat::DMSsss, "000\xB0" "00'00\"032"},
+        {359.9999999, geo::AngleFormat::DMdd, "000\xB0" "00'00"},      // carried round
+        {359.99999, geo::AngleFormat::DMS, "359\xB0" "59'59\""},        // DMS truncates its seconds
+        {360, geo::AngleFormat::DMS, "000\xB0" "00'00\""},
+        {-90, geo::AngleFormat::DMdd, "270\xB0" "00'00"},
+        {725, geo::AngleFormat::DMdd, "005\xB0" "00'00"},
+        {NAN, geo::AngleFormat::DMS, "---\xB0" "--'--\""},
+        {10, static_cast<geo::AngleFormat>(7), ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(geo::CourseText(c.format, c.course), c.text) << c.course;
+}
+
+} // namespace

@@ -1,4 +1,5 @@
 #include "geo/position_text.h"
+#include "geo/shown_text.h"
 
 #include <gtest/gtest.h>
 
@@ -24,6 +25,14 @@ TEST(PositionText, ReadsDecimalsAndTheWindowsTextsAndSaysWhatItRefuses)
         {"0 180.5", NAN, NAN, "is off the globe"},
         {"north east", NAN, NAN, "is not a latitude and a longitude"},
         {"1e400 0", NAN, NAN, "is not a latitude and a longitude"},
+        {"nan 0", NAN, NAN, "is not a latitude and a longitude"},
+        {"0 inf", NAN, NAN, "is not a latitude and a longitude"},
+        {"-infinity 0", NAN, NAN, "is not a latitude and a longitude"},
+        // What the user typed is quoted as typed, in valid UTF-8.
+        {"abc", NAN, NAN, "'abc' is not a position: write \"50.5125 -4.25\" or \"50\xC2\xB0" "30'75 N"},
+        {"50\xC2\xB0" "30 N 1 E", NAN, NAN, "the latitude '50\xC2\xB0" "30' is not in a layout"},
+        {"50\xB0" "30 N 1 E", NAN, NAN, "the latitude '50\xC2\xB0" "30' is not in a layout"},
+        {"\xFF\x01 x", NAN, NAN, "'\\xFF\\x01 x' is not a latitude"},
         {"50 4 E", NAN, NAN, "is not a position"},
         {"50\xC2\xB0" "75'00 N 004\xC2\xB0" "15'00 W", NAN, NAN, "Wrong Minutes !"},
         {"50\xC2\xB0" "30'00 E 004\xC2\xB0" "15'00 W", NAN, NAN, "needs its letter N or S"},
@@ -41,6 +50,34 @@ TEST(PositionText, ReadsDecimalsAndTheWindowsTextsAndSaysWhatItRefuses)
             EXPECT_NE(why.find(c.why), std::string::npos) << c.text << ": " << why;
         }
     }
+}
+
+// Texts for messages: valid UTF-8 kept, everything else made visible.
+TEST(ShownText, KeepsUtf8AndShowsTheRestAsBytes)
+{
+    const struct {
+        const char *bytes, *shown;
+    } cases[] = {
+        {"plain", "plain"},
+        {"50\xC2\xB0" "30", "50\xC2\xB0" "30"},
+        {"50\xB0" "30", "50\xC2\xB0" "30"},
+        {"\xC2", "\\xC2"},                     // cut short
+        {"\xC0\xAF", "\\xC0\\xAF"},         // overlong
+        {"\xED\xA0\x80", "\\xED\\xA0\\x80"}, // a surrogate
+        {"\xF0\x9F\x8C\x8A", "\xF0\x9F\x8C\x8A"},
+        {"a\tb\x7F", "a\\x09b\\x7F"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(geo::ShownText(c.bytes), c.shown) << c.bytes;
+}
+
+TEST(DecimalText, ZeroHasNoSign)
+{
+    EXPECT_EQ(geo::DecimalText(-0.0), "0");
+    EXPECT_EQ(geo::DecimalText(-1e-9, 6), "0.000000");
+    EXPECT_EQ(geo::DecimalText(-1e-6, 6), "-0.000001");
+    EXPECT_EQ(geo::DecimalText(-7e-25), "-7e-25");
+    EXPECT_EQ(geo::DecimalText(0.1), "0.1");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Distance and course against programs written by others: GeographicLib's
 // GeodSolve and RhumbSolve, and PROJ's geod; and the rhumb line sailed back
 // by the dead-reckoning computation.
+#include "geo/constants.h"
 #include "geo/ellipsoids.h"
 #include "legplot/core/sailing.h"
 #include "rangebear/core/command_line.h"
@@ -49,8 +50,8 @@ const Case Cases[] = {
 TEST(RangeBearing, AgreesWithGeodSolveRhumbSolveAndGeod)
 {
     for (const Case& c : Cases) {
-        const geo::Ellipsoid e = geo::EllipsoidAt(c.ellipsoid);
-        const double f = (e.a - e.b) / e.a;
+        const geo::EllipsoidDefinition e = geo::DefinedEllipsoid(c.ellipsoid);
+        const double f = e.f;
         const rangebear::RangeBearing r = rangebear::Solve(e, c.lat1, c.lon1, c.lat2, c.lon2);
         std::ostringstream points, axes;
         points.precision(17);
@@ -76,7 +77,7 @@ TEST(RangeBearing, AgreesWithGeodSolveRhumbSolveAndGeod)
         // PROJ's geod: its own code.
         std::ostringstream ellps;
         ellps.precision(17);
-        ellps << "+a=" << e.a << (f > 0 ? " +rf=" : " +b=") << (f > 0 ? 1 / f : e.b);
+        ellps << "+a=" << e.a << (f > 0 ? " +rf=" : " +b=") << (f > 0 ? 1 / f : e.a);
         std::istringstream proj(ProgramOutput("echo '" + points.str() + "' | geod -I -f %.12f " + ellps.str()));
         double az12 = 0, az21 = 0, dist = 0;
         proj >> az12 >> az21 >> dist;
@@ -95,22 +96,36 @@ TEST(RangeBearing, EdgeCasesSaySoInTheTexts)
         const char* line; // a line the plain output must hold
     } cases[] = {
         {"50 -4", "50 -4", "Initial course: not defined (the same position)"},
-        {"10 20", "-10 -160", "Initial course: 000\xC2\xB0" "00'00 (not unique: opposite points)"},
-        {"45 -10", "45 20", "Rhumb line course: 090\xC2\xB0" "00'00"},
-        {"60 5", "-30 5", "Rhumb line course: 180\xC2\xB0" "00'00"},
+        {"10 20", "-10 -160", "Initial course: 000\xC2\xB0" "00'00\"000 (not unique: opposite points)"},
+        {"45 -10", "45 20", "Rhumb line course: 090\xC2\xB0" "00'00\"000"},
+        {"60 5", "-30 5", "Rhumb line course: 180\xC2\xB0" "00'00\"000"},
         {"50\xC2\xB0" "30'00 N 004\xC2\xB0" "15'00 W", "50.5 -4.25", "Geodesic distance in metres: 0.000 m"},
+        // A course a hair past 180 is not bent back to 180 itself.
+        {"10 0", "-10 -0.0000018", "Rhumb line course: 180\xC2\xB0" "00'00\"018"},
+        {"10 0", "-10 0.0000018", "Rhumb line course: 179\xC2\xB0" "59'59\"981"},
+        // One pole twice is one position, whatever the longitudes.
+        {"90 0", "90 120", "Rhumb line distance in metres: 0.000 m\n"},
+        {"-90 10", "-90 -10", "Final course: not defined (the same position)"},
+        // Along the equator the shortest way is the equator up to (1 - f)
+        // half turns apart; beyond, it passes north or south alike.
+        {"0 0", "0 179.3", "Initial course: 090\xC2\xB0" "00'00\"000\n"},
+        {"0 0", "0 179.5", "(not unique: opposite points)"},
     };
     for (const auto& c : cases) {
         std::string out, err;
-        EXPECT_EQ(rangebear::RunCommandLine({c.from, c.to}, out, err), 0) << err;
+        EXPECT_EQ(rangebear::RunCommandLine({"--format", "DMS.sss", c.from, c.to}, out, err), 0) << err;
         EXPECT_NE(out.find(c.line), std::string::npos) << out;
     }
     const struct {
         std::vector<std::string> arguments;
         const char* message;
     } refused[] = {
-        {{"50 -4"}, "usage: rangebear"},
-        {{"--ellipsoid", "WGS 85", "50 -4", "51 -4"}, "unknown ellipsoid 'WGS 85'"},
+        {{"50 -4"}, "rangebear: two positions, please: FROM and TO\nusage: rangebear [--ellipsoid NAME] [--json] [--format DM.dd|DMS|DMS.sss] FROM TO\n"},
+        {{"--ellipsoid", "WGS 85", "50 -4", "51 -4"}, "unknown ellipsoid 'WGS 85': the ellipsoids are Airy, Airy Modified, Australian Nat., Bessel 1841,"},
+        {{"--ellipsoid"}, "rangebear: the option --ellipsoid needs a value (NAME)\n"},
+        {{"abc", "1 2"}, "rangebear: 'abc' is not a position: write \"50.5125 -4.25\" or \"50\xC2\xB0" "30'75 N 004\xC2\xB0" "15'00 W\"\n"},
+        {{"50\xC2\xB0" "30'45 N 1", "1 2"}, "'50\xC2\xB0" "30'45 N 1' is not a position"},
+        {{"--json", "--json", "50 -4", "51 -4"}, "the option --json is given twice"},
         {{"95 -4", "51 -4"}, "is off the globe"},
         {{"50\xC2\xB0" "75'00 N 004\xC2\xB0" "15'00 W", "51 -4"}, "Wrong Minutes !"},
         {{"north", "51 -4"}, "'north' is not a position"},
@@ -129,6 +144,12 @@ TEST(RangeBearing, EdgeCasesSaySoInTheTexts)
     ASSERT_EQ(rangebear::RunCommandLine({"--json", "--ellipsoid", "Airy", "--format", "DMS", "50 -4", "50 -4"}, out, err), 0);
     EXPECT_EQ(out, "{\"rhumb_course_deg\": null, \"rhumb_distance_m\": 0, \"geodesic_distance_m\": 0, "
                    "\"initial_course_deg\": null, \"final_course_deg\": null, \"geodesic_unique\": true}\n");
+    // No minus zero: due north along a meridian, and at a pole.
+    for (const auto& [from, to] : {std::pair{"-10 0", "10 -0.0"}, std::pair{"90 0", "90 -1"}}) {
+        ASSERT_EQ(rangebear::RunCommandLine({"--json", from, to}, out, err), 0);
+        EXPECT_EQ(out.find("-0,"), std::string::npos) << out;
+        EXPECT_EQ(out.find("e-"), std::string::npos) << out;
+    }
 }
 
 TEST(RangeBearing, RhumbLineSailedByTheDeadReckoningArrives)
@@ -144,8 +165,8 @@ TEST(RangeBearing, RhumbLineSailedByTheDeadReckoningArrives)
     constexpr double Pi = 3.14159265358979323846;
     for (const auto& [c, metres] : passages) {
         const geo::Ellipsoid e = geo::EllipsoidAt(c.ellipsoid);
-        const rangebear::RangeBearing r = rangebear::Solve(e, c.lat1, c.lon1, c.lat2, c.lon2);
-        const double hours = r.RhumbDistance / rangebear::MetresPerNauticalMile / 10;
+        const rangebear::RangeBearing r = rangebear::Solve(geo::DefinedEllipsoid(c.ellipsoid), c.lat1, c.lon1, c.lat2, c.lon2);
+        const double hours = r.RhumbDistance / geo::MetresPerNauticalMile / 10;
         const legplot::LegChange end = legplot::SailLeg(e, c.lat1 * Pi / 180, r.RhumbCourse, 10, hours);
         const double north = (end.Phi2 * 180 / Pi - c.lat2) * 111e3;
         const double east = std::remainder(c.lon1 + end.DeltaLambda * 180 / Pi - c.lon2, 360.0) * 111e3 *
