@@ -1,0 +1,112 @@
+#!/usr/bin/python3
+"""PyEphem's figures for the astronomy tests, in one run.
+
+Reads requests from standard input, one a line, and prints one or more
+answer lines for each (instants as POSIX seconds, angles in degrees):
+
+  place ID UT                    -> place ID DELTA_T GAST SUN_RA SUN_DEC MOON_RA MOON_DEC
+  day ID LAT LON HEIGHT START END -> event ID KIND TIME [ALTITUDE] ...
+  phases ID START END            -> phase ID KIND TIME ...
+  moonphase ID UT                -> moonphase ID FRACTION LAST_NEW_MOON
+  deltat ID UT                   -> deltat ID DELTA_T
+
+Conventions as the library's: no refraction (pressure 0); rise and set
+with the upper limb at -(34' + dip), dip = 1.76' sqrt(height); twilights
+with the centre at -6, -12 and -18 degrees; apparent geocentric places of
+the epoch of date; GAST as the local sidereal time at longitude 0.
+"""
+import math
+import sys
+
+import ephem
+
+UNIX_EPOCH = 25567.5  # 1970-01-01T00:00Z as an ephem date (days since 1899-12-31 12:00)
+
+
+def to_ephem(posix):
+    return ephem.Date(UNIX_EPOCH + float(posix) / 86400.0)
+
+
+def to_posix(date):
+    return (float(date) - UNIX_EPOCH) * 86400.0
+
+
+def place(ident, ut):
+    observer = ephem.Observer()
+    observer.lat, observer.lon, observer.elevation, observer.pressure = '0', '0', 0, 0
+    observer.date = to_ephem(ut)
+    sun, moon = ephem.Sun(observer), ephem.Moon(observer)
+    print('place', ident, ephem.delta_t(observer.date), math.degrees(observer.sidereal_time()),
+          math.degrees(sun.g_ra), math.degrees(sun.g_dec), math.degrees(moon.g_ra), math.degrees(moon.g_dec))
+
+
+def crossings(observer, body, method, start, end, **options):
+    """Every instant method finds in [start, end)."""
+    found, at = [], start
+    while True:
+        observer.date = to_ephem(at)
+        try:
+            when = to_posix(method(body, **options))
+        except (ephem.AlwaysUpError, ephem.NeverUpError):
+            return found
+        if when >= end:
+            return found
+        found.append(when)
+        at = when + 60.0
+
+
+def day(ident, lat, lon, height, start, end):
+    observer = ephem.Observer()
+    observer.lat, observer.lon = lat, lon
+    observer.elevation, observer.pressure = float(height), 0
+    start, end = float(start), float(end)
+    limb = '-0:%.6f' % (34.0 + 1.76 * math.sqrt(float(height)))
+    sun, moon = ephem.Sun(), ephem.Moon()
+    rows = []
+    for name, horizon, centre in (('sunrise', limb, False), ('civil', '-6', True),
+                                  ('nautical', '-12', True), ('astronomical', '-18', True)):
+        observer.horizon = horizon
+        rising = 'sunrise' if name == 'sunrise' else name + '_dawn'
+        setting = 'sunset' if name == 'sunrise' else name + '_dusk'
+        rows += [(rising, t) for t in crossings(observer, sun, observer.next_rising, start, end, use_center=centre)]
+        rows += [(setting, t) for t in crossings(observer, sun, observer.next_setting, start, end, use_center=centre)]
+    observer.horizon = limb
+    rows += [('moonrise', t) for t in crossings(observer, moon, observer.next_rising, start, end)]
+    rows += [('moonset', t) for t in crossings(observer, moon, observer.next_setting, start, end)]
+    rows += [('moon_transit', t) for t in crossings(observer, moon, observer.next_transit, start, end)]
+    for name, t in rows:
+        print('event', ident, name, repr(t))
+    for t in crossings(observer, sun, observer.next_transit, start, end):
+        observer.date = to_ephem(t)
+        print('event', ident, 'sun_transit', repr(t), math.degrees(ephem.Sun(observer).alt))
+
+
+def phases(ident, start, end):
+    start, end = float(start), float(end)
+    for kind, method in (('new', ephem.next_new_moon), ('first', ephem.next_first_quarter_moon),
+                         ('full', ephem.next_full_moon), ('last', ephem.next_last_quarter_moon)):
+        at = start
+        while True:
+            when = to_posix(method(to_ephem(at)))
+            if when >= end:
+                break
+            print('phase', ident, kind, repr(when))
+            at = when + 60.0
+
+
+def moonphase(ident, ut):
+    date = to_ephem(ut)
+    moon = ephem.Moon(date)
+    print('moonphase', ident, moon.moon_phase, repr(to_posix(ephem.previous_new_moon(date))))
+
+
+def deltat(ident, ut):
+    print('deltat', ident, ephem.delta_t(to_ephem(ut)))
+
+
+REQUESTS = {'place': place, 'day': day, 'phases': phases, 'moonphase': moonphase, 'deltat': deltat}
+
+for line in sys.stdin:
+    words = line.split()
+    if words:
+        REQUESTS[words[0]](*words[1:])
