@@ -38,24 +38,7 @@ bool IsGeographic(const PJ* crs)
     return type == PJ_TYPE_GEOGRAPHIC_2D_CRS || type == PJ_TYPE_GEOGRAPHIC_3D_CRS;
 }
 
-std::string CodeOf(const PJ* object)
-{
-    const char* authority = proj_get_id_auth_name(object, 0);
-    const char* code = proj_get_id_code(object, 0);
-    return authority && code ? std::string(authority) + ":" + code : std::string();
-}
-
 std::string NameAndCode(const PJ* object) { return TextOf(proj_get_name(object)) + " (" + CodeOf(object) + ")"; }
-
-AreaOfUse AreaOf(PJ_CONTEXT* context, const PJ* object)
-{
-    AreaOfUse area;
-    const char* name = nullptr;
-    if (!proj_get_area_of_use(context, object, &area.West, &area.South, &area.East, &area.North, &name))
-        return AreaOfUse();
-    area.Name = TextOf(name);
-    return area;
-}
 
 CrsDescription DescriptionOf(PJ_CONTEXT* context, const PJ* crs)
 {
@@ -122,6 +105,34 @@ Object FromName(PJ_CONTEXT* context, std::string_view text)
 }
 
 } // namespace
+
+std::string CodeOf(const PJ* object)
+{
+    const char* authorityText = proj_get_id_auth_name(object, 0);
+    const char* code = proj_get_id_code(object, 0);
+    if (!authorityText || !code)
+        return std::string();
+    // PROJ marks the operations it inverts or derives from a database entry
+    // as INVERSE(EPSG) and DERIVED_FROM(EPSG): the entry is EPSG's.
+    std::string_view authority = authorityText;
+    while (!authority.empty() && authority.back() == ')') {
+        const auto open = authority.find('(');
+        if (open == std::string_view::npos)
+            break;
+        authority = authority.substr(open + 1, authority.size() - open - 2);
+    }
+    return std::string(authority) + ":" + code;
+}
+
+AreaOfUse AreaOf(PJ_CONTEXT* context, const PJ* object)
+{
+    AreaOfUse area;
+    const char* name = nullptr;
+    if (!proj_get_area_of_use(context, object, &area.West, &area.South, &area.East, &area.North, &name))
+        return AreaOfUse();
+    area.Name = TextOf(name);
+    return area;
+}
 
 bool AreaOfUse::Contains(double latitude, double longitude) const
 {

@@ -32,6 +32,14 @@ struct AreaOfUse {
     bool Contains(double latitude, double longitude) const;
 };
 
+// The area of use of a CRS or an operation; the world where none is stated.
+AreaOfUse AreaOf(PJ_CONTEXT* context, const PJ* object);
+
+// The database entry of a CRS, an ellipsoid or an operation, "EPSG:4230",
+// also for an operation PROJ inverts or derives from one (another name for
+// its grid); "" for an object PROJ made itself.
+std::string CodeOf(const PJ* object);
+
 struct CrsDescription {
     std::string Name;          // PROJ's name: "ED50"
     std::string Code;          // "EPSG:4230"

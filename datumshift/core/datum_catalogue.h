@@ -42,31 +42,31 @@ struct EllipsoidDatum {
 inline constexpr std::string_view NoEpsgEllipsoid = "the EPSG database does not hold this ellipsoid";
 
 inline constexpr std::array<EllipsoidDatum, geo::EllipsoidCount> EllipsoidDatums = {{
-    {"OSGB36", 4277, ""},         // Airy: Great Britain
-    {"TM75", 4300, ""},           // Airy Modified: Ireland, the Irish Grid's 1975 adjustment
-    {"AGD66", 4202, ""},          // Australian Nat.: Australia, Papua New Guinea
-    {"DHDN", 4314, ""},           // Bessel 1841: Germany (Tokyo, also on Bessel, is a common datum)
-    {"NAD27", 4267, ""},          // Clarke1866: North America
-    {"Arc 1960", 4210, ""},       // Clarke1880: East Africa
-    {"Kalianpur 1937", 4144, ""}, // Everest: India, Bangladesh, Myanmar
-    {"Kertau 1968", 4245, ""},    // Everest Mod.: Malaysia, Singapore
-    {"", 0, NoEpsgEllipsoid},     // Fisher1960 (Mercury datum)
-    {"", 0, NoEpsgEllipsoid},     // Fisher1960 Mod.
-    {"", 0, NoEpsgEllipsoid},     // Fisher 1968
-    {"HD72", 4237, ""},           // GRS 1967: Hungary, its only EPSG datum
-    {"ETRS89", 4258, ""},         // GRS 1980: Europe (NAD83 and GDA94 are on it as well)
-    {"Egypt 1907", 4229, ""},     // Helmert 1906: Egypt
+    {"OSGB36", 4277, ""},                // Airy: Great Britain
+    {"TM75", 4300, ""},                  // Airy Modified: Ireland, the Irish Grid's 1975 adjustment
+    {"AGD66", 4202, ""},                 // Australian Nat.: Australia, Papua New Guinea
+    {"DHDN", 4314, ""},                  // Bessel 1841: Germany (Tokyo, also on Bessel, is a common datum)
+    {"NAD27", 4267, ""},                 // Clarke1866: North America
+    {"Arc 1960", 4210, ""},              // Clarke1880: East Africa
+    {"Kalianpur 1937", 4144, ""},        // Everest: India, Bangladesh, Myanmar
+    {"Kertau 1968", 4245, ""},           // Everest Mod.: Malaysia, Singapore
+    {"", 0, NoEpsgEllipsoid},            // Fisher1960 (Mercury datum)
+    {"", 0, NoEpsgEllipsoid},            // Fisher1960 Mod.
+    {"", 0, NoEpsgEllipsoid},            // Fisher 1968
+    {"HD72", 4237, ""},                  // GRS 1967: Hungary, its only EPSG datum
+    {"ETRS89", 4258, ""},                // GRS 1980: Europe (NAD83 and GDA94 are on it as well)
+    {"Egypt 1907", 4229, ""},            // Helmert 1906: Egypt
     {"Marshall Islands 1960", 4732, ""}, // Hough: its only EPSG datum
-    {"ED50", 4230, ""},           // Intern.(Hayf): Europe
-    {"Pulkovo 1942", 4284, ""},   // Krassovsky: the former Soviet Union and eastern Europe
-    {"PZ-90", 4740, ""},          // PZ-90: GLONASS
-    {"SAD69", 4618, ""},          // S American 69: South America
-    {"", 0, NoEpsgEllipsoid},     // WGS 60
-    {"", 0, NoEpsgEllipsoid},     // WGS 66
-    {"WGS 72", 4322, ""},         // WGS 72: Transit satellites
-    {"WGS 84", 4326, ""},         // WGS 84: GPS
+    {"ED50", 4230, ""},                  // Intern.(Hayf): Europe
+    {"Pulkovo 1942", 4284, ""},          // Krassovsky: the former Soviet Union and eastern Europe
+    {"PZ-90", 4740, ""},                 // PZ-90: GLONASS
+    {"SAD69", 4618, ""},                 // S American 69: South America
+    {"", 0, NoEpsgEllipsoid},            // WGS 60
+    {"", 0, NoEpsgEllipsoid},            // WGS 66
+    {"WGS 72", 4322, ""},                // WGS 72: Transit satellites
+    {"WGS 84", 4326, ""},                // WGS 84: GPS
     {"", 0, "a sphere of the suite's own, on which no datum is defined"}, // Stand.Sphere
-    {"NTF", 4275, ""},            // ClarkeIGN: France
+    {"NTF", 4275, ""},                                                    // ClarkeIGN: France
 }};
 
 // "EPSG:4230".

@@ -14,24 +14,6 @@ namespace {
 constexpr double AreaHalfWidth = 1e-7;
 constexpr double MaxLatitude = 90.0, HalfTurn = 180.0, Turn = 360.0;
 
-std::string CodeOf(const PJ* operation)
-{
-    const char* authorityText = proj_get_id_auth_name(operation, 0);
-    const char* code = proj_get_id_code(operation, 0);
-    if (!authorityText || !code)
-        return std::string();
-    // PROJ marks the operations it inverts or derives from a database entry
-    // as INVERSE(EPSG) and DERIVED_FROM(EPSG): the entry is EPSG's.
-    std::string_view authority = authorityText;
-    while (!authority.empty() && authority.back() == ')') {
-        const auto open = authority.find('(');
-        if (open == std::string_view::npos)
-            break;
-        authority = authority.substr(open + 1, authority.size() - open - 2);
-    }
-    return std::string(authority) + ":" + code;
-}
-
 std::string MethodOf(PJ_CONTEXT* context, const PJ* operation)
 {
     if (proj_get_type(operation) == PJ_TYPE_CONCATENATED_OPERATION) {
@@ -58,11 +40,7 @@ Transformation Describe(PJ_CONTEXT* context, const PJ* operation)
     if (const double accuracy = proj_coordoperation_get_accuracy(context, operation); accuracy >= 0)
         t.Accuracy = accuracy; // -1: none stated
     t.Ballpark = proj_coordoperation_has_ballpark_transformation(context, operation) != 0;
-    const char* area = nullptr;
-    if (proj_get_area_of_use(context, operation, &t.Area.West, &t.Area.South, &t.Area.East, &t.Area.North, &area))
-        t.Area.Name = TextOf(area);
-    else
-        t.Area = AreaOfUse();
+    t.Area = AreaOf(context, operation);
     return t;
 }
 
