@@ -47,6 +47,9 @@ const std::vector<EventCase> EventCases = {
     {"Murmansk, May", 68.97, 33.08, 10, 2025, 5, 22, 3},
     {"Hammerfest, midsummer", 70.66, 23.68, 10, 2025, 6, 21, 2},
     {"Hammerfest, lunar standstill", 70.66, 23.68, 10, 2025, 3, 10, 1},
+    {"Hammerfest, the Moon grazing the horizon", 70.66, 23.68, 10, 2025, 2, 19, 1},
+    {"Hammerfest, the Moon just below it", 70.66, 23.68, 10, 2025, 2, 26, 1},
+    {"Hammerfest, the Moon rising, not setting", 70.66, 23.68, 10, 2025, 1, 6, 1},
     // The south: polar day, and the Sun barely rising.
     {"Ross Sea, midsummer", -77.85, 166.67, 10, 2024, 12, 21, 13},
     {"Antarctic circle, midwinter", -66.3, 140.0, 10, 2024, 6, 21, 10},
