@@ -21,7 +21,7 @@ namespace {
 constexpr double SpanDays = 16.0;
 constexpr int Nodes = 20;
 constexpr std::size_t KeptSpans = 128;
-constexpr double LimitDays = 37000.0; // 1899 to 2101, with room to spare
+constexpr double LimitDays = 37000.0; // late 1898 to early 2101: the time scales' reach and more
 
 // The fitted quantities, each a row of coefficients: the state in the
 // order of GeocentricState, then the Sun's and the Moon's apparent

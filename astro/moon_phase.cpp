@@ -33,6 +33,7 @@ double ElongationReaches(double target, double a, double b)
 
 MoonPhase MoonPhaseAt(double utc)
 {
+    RequireSupportedInstant(utc);
     MoonPhase phase{};
     const double tt = TimeFromUtc(utc).Tt;
     const Vector sun = ApparentPosition(Body::Sun, tt);

@@ -20,6 +20,7 @@ struct MoonPhase {
     double PhaseAngle;          // degrees, [0, 360)
 };
 
+// Throws TimeRangeError outside 1900-2100.
 MoonPhase MoonPhaseAt(double utc);
 
 enum class PrincipalPhaseKind { NewMoon, FirstQuarter, FullMoon, LastQuarter };
@@ -30,7 +31,8 @@ struct PrincipalPhase {
 };
 
 // The new moons, first quarters, full moons and last quarters in
-// [start, end), in order, each found as a root to 0.05 s.
+// [start, end), in order, each found as a root to 0.05 s. Throws
+// TimeRangeError unless [start, end) lies within 1900-2100.
 std::vector<PrincipalPhase> PrincipalPhases(double start, double end);
 
 } // namespace astro

@@ -38,6 +38,12 @@ void RequireSupportedInterval(double start, double end)
         throw TimeRangeError("The interval must end after it starts");
 }
 
+void RequireSupportedInstant(double utc)
+{
+    if (!(utc >= FirstSupportedUtc && utc < EndSupportedUtc))
+        throw TimeRangeError(OutsideYears);
+}
+
 double TaiMinusUtc(double utc)
 {
     int year = 0, month = 0, day = 0;

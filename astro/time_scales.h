@@ -19,8 +19,9 @@
 // and the polynomials follow the observed values to within about a second.
 //
 // Years 1900 to 2100 are supported. The searches for a day's events look
-// up to a day or two beyond the day, so the time scales themselves run
-// three days past either end; instants beyond that are refused.
+// beyond the day (up to a lunation back, for the last new moon), so the
+// time scales themselves run 35 days past either end; instants beyond
+// that are refused.
 #pragma once
 
 #include <stdexcept>
@@ -32,7 +33,7 @@ namespace astro {
 inline constexpr double FirstSupportedUtc = -2208988800.0;
 inline constexpr double EndSupportedUtc = 4133980800.0;
 // How far past those ends the time scales (and the ephemerides) run.
-inline constexpr double SupportMarginSeconds = 3 * 86400.0;
+inline constexpr double SupportMarginSeconds = 35 * 86400.0;
 
 // 1960-01-01T00:00:00Z, where UTC begins (UTC seconds).
 inline constexpr double UtcOriginUtc = -315619200.0;
@@ -70,6 +71,9 @@ TimeArgument TimeFromUtc(double utc, double dut1 = 0.0);
 // Throws TimeRangeError, saying so, unless [start, end) is an interval of
 // supported instants (FirstSupportedUtc <= start < end <= EndSupportedUtc).
 void RequireSupportedInterval(double start, double end);
+
+// Throws TimeRangeError unless FirstSupportedUtc <= utc < EndSupportedUtc.
+void RequireSupportedInstant(double utc);
 double TaiMinusUtc(double utc);
 
 // TT - UT (seconds) by Espenak & Meeus's polynomials at the decimal year

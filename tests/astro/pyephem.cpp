@@ -16,6 +16,8 @@ const std::vector<EventCase> EventCases = {
     {"Plymouth, midwinter", 50.37, -4.14, 10, 2024, 12, 21, 0},
     {"Boston, 1980", 42.36, -71.06, 5, 1980, 7, 4, -4},
     {"Greenwich, 2000", 51.48, 0.0, 0, 2000, 1, 1, 0},
+    {"Greenwich, the first day supported", 51.48, 0.0, 0, 1900, 1, 1, 0},
+    {"Wellington, the last day supported", -41.29, 174.78, 5, 2100, 12, 31, 12},
     {"Sydney, June", -33.86, 151.21, 20, 2024, 6, 21, 10},
     {"Cape Town, December", -33.92, 18.42, 15, 2024, 12, 21, 2},
     {"Cape Horn, June", -55.98, -67.27, 30, 2025, 6, 21, -4},
