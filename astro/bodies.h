@@ -9,7 +9,7 @@
 //   time only (apparent.h).
 // - Distances from the Earth's centre in km; semi-diameters as seen from
 //   there: the Sun's radius 696,000 km (the almanacs' 15'59.63" at 1 au),
-//   the Moon's 1737.4 km (k = 0.2725076 Earth radii, IAU); the equatorial
+//   the Moon's 1737.4 km (the almanacs' SD = 0.2724 HP); the equatorial
 //   horizontal parallax asin(a / distance) with WGS 84's a.
 // - Everything through the interpolated ephemeris (ephemeris.h) unless
 //   Evaluation::Direct is asked for.

@@ -3,6 +3,7 @@
 // the equator, across 180 degrees, and 60 to 70 degrees on the days polar
 // day and night begin and end.
 #include "astro/day_events.h"
+#include "astro/horizon.h"
 
 #include <gtest/gtest.h>
 
@@ -72,6 +73,54 @@ TEST(DayEvents, AgreeWithPyEphemEventForEvent)
     }
     std::printf("Worst against PyEphem: Sun %.1f s, Moon %.1f s, the Sun's meridian altitude %.3f'\n", worstSun,
                 worstMoon, worstAltitude);
+}
+
+// Every crossing found by sampling the altitude every 30 s is one of ours,
+// and each of ours is one of them, or one of a pair too close together
+// (a graze) for the sampling to see.
+TEST(DayEvents, NeverMissNorDoubleACrossing)
+{
+    constexpr double Step = 30.0;
+    for (const astrotest::EventCase& c : EventCases) {
+        const astro::Observer where{c.Latitude, c.Longitude, c.Height};
+        const astro::Day day = DayOf(c);
+        const struct {
+            astro::Body Body;
+            bool Limb; // the upper limb on the horizon, else the centre at -6 degrees
+            const std::vector<double>& Rising;
+            const std::vector<double>& Setting;
+        } kinds[] = {
+            {astro::Body::Sun, true, day.Sun.Sunrise, day.Sun.Sunset},
+            {astro::Body::Sun, false, day.Sun.CivilDawn, day.Sun.CivilDusk},
+            {astro::Body::Moon, true, day.Moon.Moonrise, day.Moon.Moonset},
+        };
+        for (const auto& kind : kinds) {
+            std::vector<double> ours = kind.Rising;
+            ours.insert(ours.end(), kind.Setting.begin(), kind.Setting.end());
+            std::sort(ours.begin(), ours.end());
+            const double start = astrotest::DayStart(c);
+            std::vector<double> sampled;
+            bool wasAbove = false;
+            for (double t = start; t < start + 86400.0; t += Step) {
+                const astro::TopocentricPlace p = astro::Topocentric(kind.Body, where, astro::TimeFromUtc(t));
+                const double threshold = kind.Limb ? astro::RiseSetAltitude(p.SemiDiameter, c.Height) : astro::CivilTwilight;
+                const bool above = p.Altitude >= threshold;
+                if (t > start && above != wasAbove)
+                    sampled.push_back(t - Step / 2);
+                wasAbove = above;
+            }
+            for (const double s : sampled)
+                EXPECT_TRUE(std::any_of(ours.begin(), ours.end(), [s](double o) { return std::fabs(o - s) <= Step; }))
+                    << c.Name << ": missed a crossing near " << s;
+            for (std::size_t i = 0; i < ours.size(); ++i) {
+                const bool seen = std::any_of(sampled.begin(), sampled.end(),
+                                              [&](double s) { return std::fabs(ours[i] - s) <= Step; });
+                const bool graze = (i > 0 && ours[i] - ours[i - 1] < 2 * Step)
+                                   || (i + 1 < ours.size() && ours[i + 1] - ours[i] < 2 * Step);
+                EXPECT_TRUE(seen || graze) << c.Name << ": a crossing at " << ours[i] << " that is not there";
+            }
+        }
+    }
 }
 
 TEST(DayEvents, TellTheStateOfTheDayAndItsLength)

@@ -26,7 +26,7 @@ TEST(ApparentPlaces, AgreeWithPyEphemFrom1972To2026)
     // pair of time arguments is given to ours, so that the figures compare
     // the places alone.
     const std::vector<double> instants = astrotest::PlaceInstants();
-    double worst[2][2] = {};
+    double worst[2][4] = {};
     for (std::size_t i = 0; i < instants.size(); ++i) {
         const auto& lines = astrotest::PyEphem("place", static_cast<int>(i));
         ASSERT_EQ(lines.size(), 1u);
@@ -44,10 +44,19 @@ TEST(ApparentPlaces, AgreeWithPyEphemFrom1972To2026)
             EXPECT_LT(dec, limit) << "declination at " << instants[i];
             worst[b][0] = std::max(worst[b][0], gha);
             worst[b][1] = std::max(worst[b][1], dec);
+            // PyEphem takes the Moon's radius as 1740 km, 2.6 km more than the
+            // almanacs' 1737.4, and truncates VSOP87 to about 1e-6 au.
+            const double sd = std::fabs(ours.SemiDiameter - std::stod(w[6 + 2 * b])) * 60;
+            const double km = std::fabs(ours.Distance - std::stod(w[7 + 2 * b]));
+            EXPECT_LT(sd, 0.05) << "semi-diameter at " << instants[i];
+            EXPECT_LT(km, b == 0 ? 200.0 : 5.0) << "distance at " << instants[i];
+            worst[b][2] = std::max(worst[b][2], sd);
+            worst[b][3] = std::max(worst[b][3], km);
         }
     }
-    std::printf("Worst against PyEphem: Sun GHA %.3f' dec %.3f', Moon GHA %.3f' dec %.3f'\n", worst[0][0], worst[0][1],
-                worst[1][0], worst[1][1]);
+    std::printf("Worst against PyEphem: Sun GHA %.3f' dec %.3f' SD %.3f' distance %.1f km, Moon GHA %.3f' dec %.3f' "
+                "SD %.3f' distance %.2f km\n",
+                worst[0][0], worst[0][1], worst[0][2], worst[0][3], worst[1][0], worst[1][1], worst[1][2], worst[1][3]);
 }
 
 TEST(ApparentPlaces, InterpolatedAsTheSeriesThemselves)

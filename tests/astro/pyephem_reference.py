@@ -5,6 +5,7 @@ Reads requests from standard input, one a line, and prints one or more
 answer lines for each (instants as POSIX seconds, angles in degrees):
 
   place ID UT                    -> place ID DELTA_T GAST SUN_RA SUN_DEC MOON_RA MOON_DEC
+                                    SUN_SD SUN_KM MOON_SD MOON_KM
   day ID LAT LON HEIGHT START END -> event ID KIND TIME [ALTITUDE] ...
   phases ID START END            -> phase ID KIND TIME ...
   moonphase ID UT                -> moonphase ID FRACTION LAST_NEW_MOON
@@ -21,6 +22,7 @@ import sys
 import ephem
 
 UNIX_EPOCH = 25567.5  # 1970-01-01T00:00Z as an ephem date (days since 1899-12-31 12:00)
+AU_KM = 149597870.7
 
 
 def to_ephem(posix):
@@ -36,8 +38,12 @@ def place(ident, ut):
     observer.lat, observer.lon, observer.elevation, observer.pressure = '0', '0', 0, 0
     observer.date = to_ephem(ut)
     sun, moon = ephem.Sun(observer), ephem.Moon(observer)
+    # Computed for the date alone, the radius and distance are geocentric.
+    geocentric = [ephem.Sun(observer.date), ephem.Moon(observer.date)]
     print('place', ident, ephem.delta_t(observer.date), math.degrees(observer.sidereal_time()),
-          math.degrees(sun.g_ra), math.degrees(sun.g_dec), math.degrees(moon.g_ra), math.degrees(moon.g_dec))
+          math.degrees(sun.g_ra), math.degrees(sun.g_dec), math.degrees(moon.g_ra), math.degrees(moon.g_dec),
+          *[value for body in geocentric
+            for value in (math.degrees(body.radius), body.earth_distance * AU_KM)])
 
 
 def crossings(observer, body, method, start, end, **options):
