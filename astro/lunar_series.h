@@ -12,7 +12,7 @@
 // ecliptic of J2000 (eraEcm06 at J2000.0, frame bias included); the two
 // ecliptics agree within a few hundredths of an arcsecond.
 //
-// One evaluation takes about 3 ms. libnova keeps state between calls
+// One evaluation takes 2 to 3 ms. libnova keeps state between calls
 // (it is not re-entrant), so calls are serialised here.
 #pragma once
 
