@@ -1,0 +1,45 @@
+# vorlan_add_library(<name> [QT] LIBRARIES <targets...> SOURCES <files...>)
+#
+# A library of the suite: its sources, what it links (for its users too),
+# and moc for the Qt ones. Its headers are included from the source tree's
+# root ("grid/core/utm.h"), as geo's are.
+function(vorlan_add_library name)
+  cmake_parse_arguments(ARG "QT" "" "LIBRARIES;SOURCES" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_link_libraries(${name} PUBLIC ${ARG_LIBRARIES})
+  target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/..)
+  if(ARG_QT)
+    set_target_properties(${name} PROPERTIES AUTOMOC ON)
+  endif()
+endfunction()
+
+# vorlan_add_module(<program>
+#   SOURCES <files...>          the program's own sources (main.cpp)
+#   LIBRARIES <targets...>      what it links (its window and core)
+#   TITLE <text>                the desktop entry's name ("Distance and Course")
+#   COMMENT <text>              the desktop entry's comment
+#   KEYWORDS <a;b;...>          the desktop entry's keywords
+#   MANUAL <page.1>             its manual page, beside the sources
+#   [WINDOW_ARGUMENTS <text>])  what the desktop entry passes ("STR")
+#
+# Builds a module of the suite into the program folder beside the launcher
+# and registers it, so that packaging/ installs it with everything a module
+# has: the program in the program folder, a starter on the path, a desktop
+# entry and the compressed manual page.
+function(vorlan_add_module program)
+  cmake_parse_arguments(ARG "" "TITLE;COMMENT;KEYWORDS;MANUAL;WINDOW_ARGUMENTS" "SOURCES;LIBRARIES" ${ARGN})
+  foreach(required TITLE COMMENT KEYWORDS MANUAL)
+    if(NOT ARG_${required})
+      message(FATAL_ERROR "vorlan_add_module(${program}): ${required} is missing")
+    endif()
+  endforeach()
+  add_executable(${program} ${ARG_SOURCES})
+  target_link_libraries(${program} PRIVATE ${ARG_LIBRARIES})
+  add_dependencies(${program} vorlan_print) # the print module lies beside the programs
+  set_target_properties(${program} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${VORLAN_PROGRAM_DIR})
+  get_filename_component(manual ${ARG_MANUAL} ABSOLUTE BASE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
+  set_target_properties(${program} PROPERTIES
+    VORLAN_TITLE "${ARG_TITLE}" VORLAN_COMMENT "${ARG_COMMENT}" VORLAN_KEYWORDS "${ARG_KEYWORDS}"
+    VORLAN_MANUAL "${manual}" VORLAN_WINDOW_ARGUMENTS "${ARG_WINDOW_ARGUMENTS}")
+  set_property(GLOBAL APPEND PROPERTY VORLAN_MODULES ${program})
+endfunction()
