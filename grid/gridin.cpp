@@ -1,25 +1,11 @@
-// gridin: UTM to geographic. With arguments it is a
-// command line for scripts (no window, no display needed); without, the
-// window.
+// gridin: UTM to geographic, in a window or, given arguments, on the
+// command line.
 #include "grid/core/command_lines.h"
-#include "grid/window/grid_form.h"
-
-#include <QApplication>
-
-#include <cstdio>
+#include "grid/window/grid_in_form.h"
+#include "platform/module/module_main.h"
 
 int main(int argc, char* argv[])
 {
-    if (argc > 1) {
-        std::string out, err;
-        const int status = grid::RunGridIn(std::vector<std::string>(argv + 1, argv + argc), out, err);
-        std::fputs(out.c_str(), stdout);
-        std::fputs(err.c_str(), stderr);
-        return status;
-    }
-    QApplication application(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("UTM to Geographic"));
-    grid::TGridForm form(grid::TGridForm::Direction::FromUtm);
-    form.show();
-    return QApplication::exec();
+    return platform::RunModule(argc, argv, {QStringLiteral("UTM to Geographic"), grid::RunGridIn,
+                                            [](const QStringList&) { return std::make_unique<grid::TGridInForm>(); }});
 }

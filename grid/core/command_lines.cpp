@@ -36,6 +36,23 @@ std::string ZoneText(int zone, char band)
     return zone == Ups ? std::string("UPS ") + band : std::to_string(zone) + band;
 }
 
+ResultLines GridOutLines(const GridPosition& g)
+{
+    return {{"Zone", ZoneText(g.Zone, g.Band)},
+            {"Easting", geo::DecimalText(g.Easting, 3) + " m"},
+            {"Northing", geo::DecimalText(g.Northing, 3) + " m"},
+            {"Meridian convergence", geo::DecimalText(g.Convergence, 6) + geo::DegreeSign},
+            {"Point scale", geo::DecimalText(g.Scale, 8)}};
+}
+
+ResultLines GridInLines(const GeoPosition& p, geo::AngleFormat format)
+{
+    return {{"Latitude", geo::FormatAngle(format, false, p.Lat)},
+            {"Longitude", geo::FormatAngle(format, true, p.Lon)},
+            {"Meridian convergence", geo::DecimalText(p.Convergence, 6) + geo::DegreeSign},
+            {"Point scale", geo::DecimalText(p.Scale, 8)}};
+}
+
 GridReference ReadZone(const std::string& text)
 {
     const std::size_t digits = std::min(text.find_first_not_of("0123456789"), text.size());
@@ -92,11 +109,7 @@ int RunGridOut(const std::vector<std::string>& arguments, std::string& out, std:
                          .Line();
             return;
         }
-        result = cli::Lines({{"Zone", ZoneText(g.Zone, g.Band)},
-                             {"Easting", geo::DecimalText(g.Easting, 3) + " m"},
-                             {"Northing", geo::DecimalText(g.Northing, 3) + " m"},
-                             {"Meridian convergence", geo::DecimalText(g.Convergence, 6) + geo::DegreeSign},
-                             {"Point scale", geo::DecimalText(g.Scale, 8)}});
+        result = cli::Lines(GridOutLines(g));
     }, out, err);
 }
 
@@ -145,10 +158,7 @@ int RunGridIn(const std::vector<std::string>& arguments, std::string& out, std::
                          .Line();
             return;
         }
-        result = cli::Lines({{"Latitude", geo::FormatAngle(format, false, p.Lat)},
-                             {"Longitude", geo::FormatAngle(format, true, p.Lon)},
-                             {"Meridian convergence", geo::DecimalText(p.Convergence, 6) + geo::DegreeSign},
-                             {"Point scale", geo::DecimalText(p.Scale, 8)}});
+        result = cli::Lines(GridInLines(p, format));
     }, out, err);
 }
 

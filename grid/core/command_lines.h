@@ -9,9 +9,11 @@
 // Each returns its exit status: 0, or 2 for bad input (message in `err`).
 #pragma once
 
+#include "geo/angle_text.h"
 #include "grid/core/utm.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace grid {
@@ -37,6 +39,12 @@ GeoPosition FromReference(const geo::EllipsoidDefinition& ellipsoid, const GridR
 
 // "30U", "UPS Z".
 std::string ZoneText(int zone, char band);
+
+// The answers as the windows and the plain output show them, one
+// ("Name", "value") a line, 8-bit.
+using ResultLines = std::vector<std::pair<std::string, std::string>>;
+ResultLines GridOutLines(const GridPosition& g);
+ResultLines GridInLines(const GeoPosition& p, geo::AngleFormat format);
 
 // A number of metres as scripts write it; throws cli::InputError.
 double Metres(const std::string& word);

@@ -3,60 +3,25 @@
 // rhumb line and the geodesic, recomputed whenever a field is left.
 #pragma once
 
-#include "geo/angle_text.h"
-#include "rangebear/core/range_bearing.h"
-
-#include <QMainWindow>
+#include "platform/module/module_window.h"
+#include "platform/module/position_entry.h"
 
 #include <array>
-#include <string>
-
-class QComboBox;
-class QLabel;
-
-namespace platform {
-class Edit;
-class MaskEdit;
-class PrintCanvas;
-class RadioGroup;
-} // namespace platform
 
 namespace rangebear {
 
-class TRangeBearForm : public QMainWindow {
+class TRangeBearForm : public platform::ModuleWindow {
     Q_OBJECT
 
 public:
     explicit TRangeBearForm(QWidget* parent = nullptr);
 
-    // One position's controls: magnitudes and their hemisphere letters.
-    struct PositionFields {
-        platform::MaskEdit* Lat;
-        platform::Edit* NorS;
-        platform::MaskEdit* Lon;
-        platform::Edit* EorW;
-    };
-    PositionFields From{}, To{};
-    QComboBox* EllipsoidBox = nullptr;
-    platform::RadioGroup* DisplayGroup = nullptr;
+    platform::PositionEntry From, To;
     std::array<QLabel*, 7> Results{}; // in the order of ResultTexts
-    QLabel* StatusMessage = nullptr;
-
-    // Draws the results as they stand on a page.
-    void PrintPage(platform::PrintCanvas& canvas) const;
 
 private:
-    void PositionExit(PositionFields& p, bool isLongitude);
-    void LetterExit(PositionFields& p, bool isLongitude);
-    void FormatChanged();
     void Recompute();
-    geo::AngleFormat Format() const;
-
-    struct Stored {
-        double Lat = 0, Lon = 0; // signed degrees
-    };
-    Stored from_, to_;
-    Stored& StoredOf(const PositionFields& p) { return &p == &From ? from_ : to_; }
+    platform::ResultsPage Page() const;
 };
 
 } // namespace rangebear

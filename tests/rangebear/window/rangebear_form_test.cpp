@@ -6,6 +6,7 @@
 #include "platform/widgets/edit.h"
 #include "platform/widgets/mask_edit.h"
 #include "platform/widgets/radio_group.h"
+#include "printed_page.h"
 #include "qt_test_support.h"
 
 #include "platform/print/printing.h"
@@ -73,8 +74,11 @@ TEST(RangeBearForm, TypedPositionsShowTheCommandLinesTexts)
         std::string out, err;
         ASSERT_EQ(rangebear::RunCommandLine({"--ellipsoid", c.ellipsoid, "--format", formats[c.format], c.from, c.to}, out, err), 0) << err;
         std::string shown;
-        for (const QLabel* result : form.Results)
+        for (const QLabel* result : form.Results) {
+            // A screen reader hears each result's name and its value.
+            EXPECT_EQ(result->accessibleDescription(), result->text()) << result->accessibleName().toStdString();
             shown += result->accessibleName().toStdString() + ": " + result->text().toLatin1().toStdString() + "\n";
+        }
         EXPECT_EQ(shown, Latin1(out)) << c.from;
         EXPECT_TRUE(errors.messages.isEmpty());
     }
@@ -89,6 +93,10 @@ TEST(RangeBearForm, RefusedEntryKeepsTheFieldAndSaysWhy)
     TypeAndLeave(form.To.Lat, "5075"); // 75 minutes
     EXPECT_EQ(form.StatusMessage->text(), QStringLiteral("Wrong Minutes !"));
     EXPECT_EQ(QApplication::focusWidget(), form.To.Lat);
+    QTest::keyClick(form.To.Lat, Qt::Key_Escape); // the stored latitude back: nothing is wrong any more
+    EXPECT_EQ(form.StatusMessage->text(), QString());
+    TypeAndLeave(form.To.Lat, "5075");
+    EXPECT_EQ(form.StatusMessage->text(), QStringLiteral("Wrong Minutes !"));
     TypeAndLeave(form.To.Lat, "5030");
     EXPECT_EQ(form.StatusMessage->text(), QString());
     TypeAndLeave(form.To.NorS, "x");
@@ -100,20 +108,7 @@ TEST(RangeBearForm, RefusedEntryKeepsTheFieldAndSaysWhy)
         ExpectReadable(form);
     }
     // File > Print by its keys, to a PDF file: the results on the page.
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath(QStringLiteral("results.pdf"));
-    platform::SetPrintDialog([&](QPrinter& printer, QWidget*) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-        return true;
-    });
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::AltModifier);
-    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_P);
-    platform::SetPrintDialog({});
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    text.waitForFinished(20000);
-    const QString page = QString::fromUtf8(text.readAllStandardOutput());
+    const QString page = PrintedPage();
     EXPECT_TRUE(page.contains(QStringLiteral("Geodesic distance : ") + form.Results[3]->text())) << page.toStdString();
     EXPECT_TRUE(errors.messages.isEmpty()) << errors.messages.join('\n').toStdString();
 }

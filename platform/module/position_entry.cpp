@@ -1,0 +1,159 @@
+#include "platform/module/position_entry.h"
+
+#include "platform/desktop/error_report.h"
+#include "platform/widgets/edit.h"
+#include "platform/widgets/mask_edit.h"
+
+#include <QFormLayout>
+#include <QKeyEvent>
+#include <QHBoxLayout>
+
+#include <cmath>
+
+namespace platform {
+namespace {
+
+constexpr int LetterWidth = 28;
+
+double Signed(double magnitude, bool negative) { return negative ? -std::fabs(magnitude) : std::fabs(magnitude); }
+
+} // namespace
+
+PositionEntry::PositionEntry(QWidget* window, const QString& prefix, const QString& caption,
+                             std::function<geo::AngleFormat()> format, StatusSink status)
+    : format_(std::move(format)), status_(std::move(status))
+{
+    Lat = new MaskEdit(window);
+    NorS = new Edit(window);
+    Lon = new MaskEdit(window);
+    EorW = new Edit(window);
+    const QString heard = caption.isEmpty() ? QString() : caption + ' ';
+    const auto name = [&](QWidget* w, const char* object, const char* what) {
+        w->setObjectName(prefix + QString::fromLatin1(object));
+        QString text = heard + QString::fromLatin1(what);
+        text[0] = text[0].toUpper();
+        w->setAccessibleName(text);
+    };
+    name(Lat, "Lat", "latitude");
+    name(NorS, "NorS", "latitude hemisphere");
+    name(Lon, "Lon", "longitude");
+    name(EorW, "EorW", "longitude hemisphere");
+    Lat->SetSignsAllowed(false); // magnitudes: the letters give the hemisphere
+    Lon->SetSignsAllowed(false);
+    NorS->SetText("N");
+    EorW->SetText("E");
+    for (Edit* letter : {NorS, EorW})
+        letter->setMaximumWidth(LetterWidth);
+
+    connect(Lat, &MaskEdit::exited, this, [this] { Guard([this] { MagnitudeExit(false); }); });
+    connect(Lon, &MaskEdit::exited, this, [this] { Guard([this] { MagnitudeExit(true); }); });
+    connect(NorS, &Edit::exited, this, [this] { Guard([this] { LetterExit(false); }); });
+    connect(EorW, &Edit::exited, this, [this] { Guard([this] { LetterExit(true); }); });
+    // A click on a letter turns it to the other hemisphere.
+    connect(NorS, &Edit::clicked, this, [this] {
+        Guard([this] {
+            NorS->SetText(NorS->Text() == "N" ? "S" : "N");
+            ApplyLetters();
+        });
+    });
+    connect(EorW, &Edit::clicked, this, [this] {
+        Guard([this] {
+            EorW->SetText(EorW->Text() == "E" ? "W" : "E");
+            ApplyLetters();
+        });
+    });
+    for (MaskEdit* field : {Lat, Lon})
+        field->installEventFilter(this);
+    FormatChanged();
+}
+
+bool PositionEntry::eventFilter(QObject* watched, QEvent* event)
+{
+    // Escape has brought the stored text back once its key is released:
+    // nothing typed is left, so nothing is wrong any more.
+    auto* field = qobject_cast<MaskEdit*>(watched);
+    if (clearOnEscape_ && field && event->type() == QEvent::KeyRelease &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && !field->ChangedByTyping())
+        status_({});
+    return false;
+}
+
+void PositionEntry::AddRows(QFormLayout* form)
+{
+    const auto row = [](QWidget* magnitude, QWidget* letter) {
+        auto* r = new QHBoxLayout;
+        r->addWidget(magnitude);
+        r->addWidget(letter);
+        return r;
+    };
+    form->addRow(QStringLiteral("Latitude:"), row(Lat, NorS));
+    form->addRow(QStringLiteral("Longitude:"), row(Lon, EorW));
+}
+
+void PositionEntry::SetPosition(double lat, double lon)
+{
+    lat_ = lat;
+    lon_ = lon;
+    NorS->SetText(lat < 0 || std::signbit(lat) ? "S" : "N");
+    EorW->SetText(lon < 0 || std::signbit(lon) ? "W" : "E");
+    FormatChanged();
+}
+
+void PositionEntry::FormatChanged()
+{
+    const geo::AngleFormat f = format_();
+    Lat->SetEditMask(geo::AngleLayout(f, false));
+    Lon->SetEditMask(geo::AngleLayout(f, true));
+    Lat->SetText(geo::EntryText(f, false, lat_));
+    Lon->SetText(geo::EntryText(f, true, lon_));
+}
+
+void PositionEntry::MagnitudeExit(bool isLongitude)
+{
+    MaskEdit* field = isLongitude ? Lon : Lat;
+    double& stored = isLongitude ? lon_ : lat_;
+    const std::string text = geo::BlanksToZeros(field->Text());
+    double value = stored;
+    std::string message;
+    if (isLongitude)
+        geo::ParseLongitude(text, format_(), value, message);
+    else
+        geo::ParseLatitude(text, format_(), value, message);
+    status_(message);
+    if (!message.empty()) {
+        field->SetRefusedText(text, geo::EntryText(format_(), isLongitude, stored));
+        TakeFocusBack(*field);
+        return;
+    }
+    const Edit* letter = isLongitude ? EorW : NorS;
+    stored = Signed(value, letter->Text() == (isLongitude ? "W" : "S"));
+    field->SetText(text);
+    emit changed();
+}
+
+void PositionEntry::LetterExit(bool isLongitude)
+{
+    Edit* letter = isLongitude ? EorW : NorS;
+    const std::string text = letter->text().toUpper().toStdString();
+    const std::string positive = isLongitude ? "E" : "N", negative = isLongitude ? "W" : "S";
+    if (text != positive && text != negative) {
+        status_(positive + " or " + negative);
+        TakeFocusBack(*letter);
+        return;
+    }
+    letter->SetText(text);
+    status_({});
+    ApplyLetters();
+}
+
+void PositionEntry::ApplyLetters()
+{
+    const double lat = Signed(lat_, NorS->Text() == "S"), lon = Signed(lon_, EorW->Text() == "W");
+    if (lat == lat_ && lon == lon_ && std::signbit(lat) == std::signbit(lat_) && std::signbit(lon) == std::signbit(lon_))
+        return;
+    lat_ = lat;
+    lon_ = lon;
+    emit changed();
+}
+
+} // namespace platform

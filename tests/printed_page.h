@@ -1,0 +1,34 @@
+// A window's page as the user prints it: File > Print by its keys, the
+// print dialog answered as "Print to File (PDF)", the PDF's text read back
+// with pdftotext.
+#pragma once
+
+#include "platform/print/printing.h"
+
+#include <QApplication>
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace testsupport {
+
+inline QString PrintedPage()
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("page.pdf"));
+    platform::SetPrintDialog([&](QPrinter& printer, QWidget*) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    });
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::AltModifier);
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_P);
+    platform::SetPrintDialog({});
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    text.waitForFinished(20000);
+    return QString::fromUtf8(text.readAllStandardOutput());
+}
+
+} // namespace testsupport
