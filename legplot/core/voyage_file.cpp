@@ -7,32 +7,99 @@
 
 #include <algorithm>
 #include <map>
-#include <optional>
+#include <utility>
 
 namespace legplot {
 namespace {
 
 constexpr std::string_view Signature = "VORLAN voyage ";
-constexpr std::string_view Utf8Degree = "\xC2\xB0";
 constexpr std::array<std::string_view, 3> FormatNames = {"DM.dd", "DMS", "DMS.sss"};
 
-// Only the degree sign is not ASCII in a voyage; anything else is no text
-// this program wrote.
-std::optional<std::string> FromUtf8(std::string_view text)
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF"; // which some editors write first
+constexpr std::string_view Blanks = " \t";                    // around keys and values
+constexpr char32_t DegreeCodePoint = 0xB0;
+
+// `value` in upper-case hexadecimal, at least `digits` long.
+std::string Hex(char32_t value, std::size_t digits)
+{
+    constexpr std::string_view HexDigits = "0123456789ABCDEF";
+    std::string text;
+    for (char32_t rest = value; rest != 0 || text.size() < digits; rest >>= 4)
+        text.insert(text.begin(), HexDigits[rest & 0xF]);
+    return text;
+}
+
+// What is wrong at a place of a line; columns count characters from 1.
+VoyageFileError AtColumn(int line, std::size_t column, const std::string& what)
+{
+    return VoyageFileError("line " + std::to_string(line) + ", column " + std::to_string(column) + ": " + what);
+}
+
+// A character a voyage does not hold, named as Unicode names it.
+VoyageFileError StrayCharacter(int line, std::size_t column, char32_t c)
+{
+    return AtColumn(line, column, "it holds the character U+" + Hex(c, 4) + ", which is not part of a voyage");
+}
+
+// The UTF-8 sequence at the front of `text`: its code point and length, or
+// a length of 0 where the bytes are not UTF-8 (overlong forms, surrogates
+// and values beyond U+10FFFF included).
+std::pair<char32_t, std::size_t> NextCodePoint(std::string_view text)
+{
+    const auto lead = static_cast<unsigned char>(text[0]);
+    if (lead < 0x80)
+        return {lead, 1};
+    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
+    if (length == 0 || lead > 0xF4 || text.size() < length)
+        return {0, 0};
+    char32_t c = lead & (0x7F >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(text[i]);
+        if ((next & 0xC0) != 0x80)
+            return {0, 0};
+        c = (c << 6) | (next & 0x3F);
+    }
+    constexpr char32_t Smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (c < Smallest[length] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+        return {0, 0};
+    return {c, length};
+}
+
+// One line as 8-bit text, a byte a character, so that a byte's index is
+// its column less one. Only the degree sign is not ASCII in a voyage, and
+// tabs stand only around keys and values; anything else is no text this
+// program wrote, and is named by its column.
+std::string FromUtf8(std::string_view text, int line)
 {
     std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (text.substr(i, Utf8Degree.size()) == Utf8Degree) {
-            out += geo::DegreeSign;
-            i += Utf8Degree.size() - 1;
-        } else if (c >= 0x20 && c < 0x7F) {
-            out += static_cast<char>(c);
-        } else {
-            return std::nullopt;
-        }
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t column = out.size() + 1;
+        const auto [c, length] = NextCodePoint(text.substr(i));
+        if (length == 0)
+            throw AtColumn(line, column, "it holds the byte 0x" + Hex(static_cast<unsigned char>(text[i]), 2) +
+                                             ", which is not UTF-8 text");
+        if (!(c == '\t' || (c >= 0x20 && c < 0x7F) || c == DegreeCodePoint))
+            throw StrayCharacter(line, column, c);
+        out += c == DegreeCodePoint ? geo::DegreeSign : static_cast<char>(c);
+        i += length;
     }
     return out;
+}
+
+// `text` without the blanks and tabs around it.
+std::string Trimmed(std::string_view text)
+{
+    const std::size_t first = text.find_first_not_of(Blanks);
+    if (first == std::string_view::npos)
+        return {};
+    return std::string(text.substr(first, text.find_last_not_of(Blanks) + 1 - first));
+}
+
+// A tab left inside a key or a value, which starts at `column`.
+void RefuseTab(const std::string& text, std::size_t column, int line)
+{
+    if (const std::size_t tab = text.find('\t'); tab != std::string::npos)
+        throw StrayCharacter(line, column + tab, U'\t');
 }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -123,17 +190,40 @@ bool IsFormatName(const std::string& name)
     return std::ranges::find(FormatNames, name) != FormatNames.end();
 }
 
+// The first line names the format and its version; looked at before
+// anything else, so that a file of another kind (a picture, a text in
+// UTF-16) is refused as such.
+void ReadSignature(std::string_view text, int& version)
+{
+    std::string_view first = text.substr(0, text.find('\n'));
+    if (!first.empty() && first.back() == '\r')
+        first.remove_suffix(1);
+    const std::string_view number = first.substr(std::min(first.size(), Signature.size()));
+    if (!first.starts_with(Signature) || number.empty() || number.size() > 4 || !std::ranges::all_of(number, IsDigit))
+        throw VoyageFileError("it is not a voyage file (its first line is not \"VORLAN voyage\" and a version)");
+    version = std::stoi(std::string(number));
+    if (version != VoyageFileVersion)
+        throw VoyageFileError("it was written in version " + std::to_string(version) +
+                              " of the voyage format; this program reads version " +
+                              std::to_string(VoyageFileVersion));
+}
+
 // The lines "key = value", each key once, with the line it stands on.
 std::map<std::string, Value> ReadLines(std::string_view text, int& version)
 {
     if (text.size() > LargestVoyageFile)
         throw VoyageFileError("it is larger than any voyage file (" + std::to_string(LargestVoyageFile) +
                               " bytes at most)");
-    if (!text.empty() && text.back() != '\n')
+    if (text.starts_with(ByteOrderMark))
+        text.remove_prefix(ByteOrderMark.size());
+    if (text.empty())
+        throw VoyageFileError("it is empty");
+    ReadSignature(text, version);
+    if (text.back() != '\n')
         throw VoyageFileError("it is truncated: its last line has no end");
     std::map<std::string, Value> values;
-    int line = 0;
-    std::size_t at = 0;
+    int line = 1;
+    std::size_t at = text.find('\n') + 1;
     while (at < text.size()) {
         const std::size_t end = text.find('\n', at);
         std::string_view raw = text.substr(at, end - at);
@@ -141,41 +231,22 @@ std::map<std::string, Value> ReadLines(std::string_view text, int& version)
         ++line;
         if (!raw.empty() && raw.back() == '\r')
             raw.remove_suffix(1);
-        const std::optional<std::string> decoded = FromUtf8(raw);
-        if (!decoded)
-            Refuse(line, "it holds a character that is not part of a voyage");
-        const std::string& s = *decoded;
-        if (line == 1) {
-            const std::string_view number = std::string_view(s).substr(std::min(s.size(), Signature.size()));
-            if (!s.starts_with(Signature) || number.empty() || number.size() > 4 ||
-                !std::ranges::all_of(number, IsDigit))
-                throw VoyageFileError("it is not a voyage file (its first line is not \"VORLAN voyage\" and a "
-                                      "version)");
-            version = std::stoi(std::string(number));
-            if (version != VoyageFileVersion)
-                throw VoyageFileError("it was written in version " + std::to_string(version) +
-                                      " of the voyage format; this program reads version " +
-                                      std::to_string(VoyageFileVersion));
-            continue;
-        }
-        const std::size_t first = s.find_first_not_of(' ');
+        const std::string s = FromUtf8(raw, line);
+        const std::size_t first = s.find_first_not_of(Blanks);
         if (first == std::string::npos || s[first] == '#')
             continue;
         const std::size_t equals = s.find('=');
         if (equals == std::string::npos)
             Refuse(line, "it is not \"key = value\"");
-        const auto trim = [](std::string t) {
-            t.erase(0, t.find_first_not_of(' '));
-            t.erase(t.find_last_not_of(' ') + 1);
-            return t;
-        };
-        const std::string key = trim(s.substr(0, equals));
+        const std::string key = Trimmed(std::string_view(s).substr(0, equals));
+        const std::size_t valueAt = s.find_first_not_of(Blanks, equals + 1);
+        const std::string value = Trimmed(std::string_view(s).substr(equals + 1));
+        RefuseTab(key, first + 1, line);
+        RefuseTab(value, valueAt + 1, line);
         if (values.contains(key))
             Refuse(line, "the key " + key + " appears a second time");
-        values[key] = {trim(s.substr(equals + 1)), line};
+        values[key] = {value, line};
     }
-    if (line == 0)
-        throw VoyageFileError("it is empty");
     return values;
 }
 

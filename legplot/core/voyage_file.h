@@ -12,8 +12,10 @@
 //   leg-1-interval = 03:30
 //   ... and so on to leg-5-interval
 //
-// UTF-8, one "key = value" a line, every key once, in any order; blank
-// lines and lines starting with '#' are comments. The values are the texts
+// UTF-8 (a byte-order mark before it, as some editors write, is read
+// over), one "key = value" a line, blanks and tabs around the key and the
+// value ignored, every key once, in any order; blank lines and lines
+// starting with '#' are comments. The values are the texts
 // of the window's fields as it stored them, in their own layouts: a start
 // position in the layout it was typed in (which tells its format), so that
 // reading it computes the same double, to the last bit, as typing it did.
@@ -76,11 +78,17 @@ struct VoyageEntries {
 std::string WriteVoyageFile(const VoyageEntries& entries);
 
 // Reads a whole file. Refuses (VoyageFileError) anything the window would
-// not store: a file that is not a voyage, a later version, a line that is
-// not "key = value", an unknown or repeated key, a missing key (a truncated
-// file), a value out of its layout or range (a latitude of 95°, an unknown
-// ellipsoid, a date outside 1600..3999), a character that is not text, a
-// file larger than LargestVoyageFile.
+// not store: a file that is not a voyage (its first line is looked at
+// first, so that a picture or a text in UTF-16 is called that), a later
+// version, a last line without its end, a line that is not "key = value",
+// an unknown or repeated key, a missing key (a truncated file), a value out
+// of its layout or range (a latitude of 95°, an unknown ellipsoid, a date
+// outside 1600..3999), a file larger than LargestVoyageFile, and a
+// character a voyage does not hold (anything but printable ASCII, the
+// degree sign and the tabs around keys and values), named by its line, its
+// column (in characters, from 1) and its code point: "line 7, column 16:
+// it holds the character U+00E9, which is not part of a voyage", or the
+// byte that is not UTF-8.
 VoyageEntries ReadVoyageFile(std::string_view text);
 
 } // namespace legplot

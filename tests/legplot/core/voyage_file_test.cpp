@@ -47,8 +47,10 @@ TEST(VoyageFile, WrittenVoyageReadsBackEntryForEntry)
     EXPECT_EQ(ReadVoyageFile(text), Sample());
     // A text editor's line ends, comments and spacing are no change.
     std::string edited = With(text, "display", "  display=DMS  \r");
-    edited.insert(edited.find('\n') + 1, "\n# kept for the skipper\n");
+    edited = With(edited, "ellipsoid", "ellipsoid\t=\tIntern.(Hayf)\t");
+    edited.insert(edited.find('\n') + 1, "\n# kept for the skipper\n\t\n");
     EXPECT_EQ(ReadVoyageFile(edited), Sample());
+    EXPECT_EQ(ReadVoyageFile("\xEF\xBB\xBF" + text), Sample()) << "a byte-order mark is read over";
     EXPECT_NE(text.find("start-latitude = 50\xC2\xB0" "21'15\"250 N\n"), std::string::npos) << text;
 }
 
@@ -81,8 +83,13 @@ TEST(VoyageFile, RefusesWhatTheWindowWouldNotStoreNamingLineOrKey)
         {With(good, "display", "display = DMS\ndisplay = DMS"), "the key display appears a second time"},
         {With(good, "display", "display = DMS\nautorun = yes"), "the key autorun is not a key of a voyage"},
         {With(good, "display", "display <b>DMS</b>"), "is not \"key = value\""},
-        {With(good, "ellipsoid", std::string("ellipsoid = WGS 84\0", 19)), "line 7: it holds a character that is not"},
-        {With(good, "ellipsoid", "ellipsoid = WGS\xE2\x80\x8B 84"), "line 7: it holds a character that is not"},
+        {With(good, "ellipsoid", std::string("ellipsoid = WGS 84\0", 19)),
+         "line 7, column 19: it holds the character U+0000, which is not part of a voyage"},
+        {With(good, "ellipsoid", "ellipsoid = WGS\xE2\x80\x8B 84"), "line 7, column 16: it holds the character U+200B"},
+        {With(good, "ellipsoid", "ellipsoid = WGS\t84"), "line 7, column 16: it holds the character U+0009"},
+        {With(good, "ellipsoid", "ellipsoid = WGS\xF0\x9F\x9A\xA2 84"), "line 7, column 16: it holds the character U+1F6A2"},
+        {With(good, "ellipsoid", "ellipsoid = WGS\xC0\xA0 84"), "line 7, column 16: it holds the byte 0xC0, which is not UTF-8"},
+        {"\x89PNG\r\n\x1A\n\0\0\0\rIHDR", "it is not a voyage file"},
         {good + std::string(legplot::LargestVoyageFile, '#'), "it is larger than any voyage file"},
     };
     for (const auto& c : cases) {
