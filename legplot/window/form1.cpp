@@ -81,6 +81,7 @@ void TForm1::ApplyLook()
     caption->setFrameShadow(QFrame::Sunken);
     messagePanel_ = new QLabel(StatusBar1);
     messagePanel_->setObjectName(QStringLiteral("StatusPanel1"));
+    messagePanel_->setTextFormat(Qt::PlainText); // a message is never markup
     messagePanel_->setFrameShape(QFrame::Panel);
     messagePanel_->setFrameShadow(QFrame::Sunken);
     StatusBar1->addWidget(caption);
@@ -327,7 +328,9 @@ void TForm1::ShowUncomputedLegs()
 void TForm1::FilePrint()
 {
     platform::Guard([this] {
-        platform::Printing().Print(this, QString(), [this](platform::PrintCanvas& canvas) { PrintPage(canvas); });
+        // The page has no document name; a failure names the voyage.
+        platform::Printing().Print(this, platform::PrintJob{QString(), QStringLiteral("The voyage could not be printed")},
+                                   [this](platform::PrintCanvas& canvas) { PrintPage(canvas); });
     });
 }
 

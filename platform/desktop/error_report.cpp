@@ -1,9 +1,12 @@
 #include "platform/desktop/error_report.h"
 
 #include "platform/desktop/latin1.h"
+#include "platform/desktop/message_texts.h"
+#include "platform/desktop/modal.h"
 #include "platform/desktop/seam.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 
 #include <exception>
@@ -20,8 +23,16 @@ void ShowMessageBox(const QString& message)
 {
     QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), message, QMessageBox::Ok,
                     QApplication::activeWindow());
-    box.exec();
+    ShowModal(box);
 }
+
+// Every program that reports errors shows every message box's texts as
+// plain text, from its start.
+void PlainMessageTexts()
+{
+    ShowAllMessageTextsPlain();
+}
+Q_COREAPP_STARTUP_FUNCTION(PlainMessageTexts)
 
 } // namespace
 

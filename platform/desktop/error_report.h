@@ -1,6 +1,7 @@
 // The standard error report of the windows: an error that escapes an event
 // handler ends that handler and is shown in a message box with an error
-// icon, titled with the application's title; the program goes on.
+// icon, titled with the application's title, its text as plain text (see
+// message_texts.h); the program goes on.
 #pragma once
 
 #include <QString>
@@ -10,8 +11,8 @@
 
 namespace platform {
 
-// Shows `message` the standard way (or hands it to the reporter a test has
-// installed).
+// Shows `message` the standard way, as a modal box (ShowModal), or hands it
+// to the reporter a test has installed.
 void ReportError(const QString& message);
 
 // Replaces the message box, for tests; an empty function puts it back.

@@ -32,11 +32,19 @@ void RefuseSpecialFile(const QString& file, const QString& failure)
 
 void WriteWholeFile(const QString& file, const QByteArray& bytes, const QString& failure)
 {
+    WriteWholeFile(file, [&bytes] { return bytes; }, failure);
+}
+
+void WriteWholeFile(const QString& file, const std::function<QByteArray()>& make, const QString& failure)
+{
     RefuseSpecialFile(file, failure);
     QSaveFile out(file);
     errno = 0;
     if (!out.open(QIODevice::WriteOnly))
-        throw Failure(failure, file, out);
+        throw Failure(failure, file, out); // a missing folder, no permission: nothing made
+    const QByteArray bytes = make();       // an error leaves `out` uncommitted: no file
+    // A write that only reaches the file's buffer is checked by the flush;
+    // the file is replaced only after both succeeded.
     errno = 0;
     if (out.write(bytes) != bytes.size() || !out.flush())
         throw Failure(failure, file, out);

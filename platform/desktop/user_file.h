@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 namespace platform {
 
 // Replaces or creates `file` with `bytes`, whole or not at all: a failure
@@ -12,6 +14,12 @@ namespace platform {
 // file that was there as it was. A device, a pipe or a socket (or a link
 // to one) is refused ("it is not a regular file"), never opened.
 void WriteWholeFile(const QString& file, const QByteArray& bytes, const QString& failure);
+
+// The same, for bytes that are made only once the file could be opened
+// (a page that is drawn): a file that cannot be written is refused before
+// `make` runs, and an error `make` throws goes on unchanged, leaving the
+// file as it was.
+void WriteWholeFile(const QString& file, const std::function<QByteArray()>& make, const QString& failure);
 
 // Reads at most `limit` + 1 bytes of `file`, so that the caller can tell a
 // file larger than any it takes; the same failures, and a file that is not

@@ -9,12 +9,14 @@ namespace {
 
 class Service : public platform::PrintService {
 public:
-    void Print(QWidget* parent, const QString& documentName,
+    using platform::PrintService::Print;
+
+    void Print(QWidget* parent, const platform::PrintJob& job,
                const std::function<void(platform::PrintCanvas&)>& draw) override
     {
         QPrinter printer(QPrinter::HighResolution);
         if (platform::ShowPrintDialog(printer, parent))
-            platform::PrintOnePage(printer, documentName, draw);
+            platform::PrintOnePage(printer, job, draw);
     }
 };
 

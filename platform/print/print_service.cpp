@@ -15,6 +15,16 @@ using EntryPoint = PrintService* (*)();
 
 } // namespace
 
+PrintJob PrintJob::Named(const QString& documentName)
+{
+    QString name = documentName.trimmed();
+    if (name.isEmpty())
+        name = QStringLiteral("page");
+    else if (name.size() < 2 || !name.at(1).isUpper())
+        name[0] = name.at(0).toLower(); // a word, not an abbreviation
+    return {documentName, QStringLiteral("The %1 could not be printed").arg(name)};
+}
+
 PrintService& Printing()
 {
     static PrintService* service = nullptr;

@@ -2,6 +2,7 @@
 
 #include "platform/desktop/latin1.h"
 #include "platform/desktop/seam.h"
+#include "platform/desktop/user_file.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -14,15 +15,12 @@
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSaveFile>
-
-#include <cerrno>
-#include <cstring>
 
 #ifdef VORLAN_HAVE_CUPS
 #include <cups/cups.h>
 #endif
 
+#include <exception>
 #include <utility>
 #include <vector>
 
@@ -93,18 +91,9 @@ private:
     std::vector<std::function<void(PrintCanvas&)>> steps_;
 };
 
-// The system's reason for the file operation that just failed ("No space
-// left on device"); Qt's own text is "Unknown error" for some of them.
-PrintError FileFailure(const QString& file, const QFileDevice& device)
+PrintError PrinterFailure(const PrintJob& job, const QPrinter& printer, const QString& reason)
 {
-    const int error = errno;
-    const QString reason = error != 0 ? QString::fromLocal8Bit(std::strerror(error)) : device.errorString();
-    return PrintError(QStringLiteral("The voyage could not be printed to %1: %2").arg(file, reason));
-}
-
-PrintError PrinterFailure(const QPrinter& printer, const QString& reason)
-{
-    return PrintError(QStringLiteral("The voyage could not be printed on %1: %2").arg(printer.printerName(), reason));
+    return PrintError(job.Failure + QStringLiteral(" on %1: %2").arg(printer.printerName(), reason));
 }
 
 #ifdef VORLAN_HAVE_CUPS
@@ -159,71 +148,68 @@ QString QueueRefusal(const QPrinter& printer)
 #endif
 }
 
-// A device, a pipe or a socket is never replaced by a page, nor opened:
-// a pipe that nobody reads would hold the window.
-void RefuseSpecialFile(const QString& file)
-{
-    const QFileInfo info(file); // links followed
-    if (info.exists() && !info.isFile() && !info.isDir())
-        throw PrintError(QStringLiteral("The voyage could not be printed to %1: it is not a regular file").arg(file));
-}
-
 // The page, drawn in memory with the printer's page layout and resolution,
-// then written to the file whole.
-void PrintToPdfFile(QPrinter& printer, const QString& documentName, const std::function<void(PrintCanvas&)>& draw)
+// then written to the file whole, as every file a user keeps: a device, a
+// pipe or a socket is never replaced nor opened, and a file that cannot be
+// written is refused before anything is drawn.
+void PrintToPdfFile(QPrinter& printer, const PrintJob& job, const std::function<void(PrintCanvas&)>& draw)
 {
     const QString file = printer.outputFileName();
-    RefuseSpecialFile(file);
-    QSaveFile out(file);
-    errno = 0;
-    if (!out.open(QIODevice::WriteOnly))
-        throw FileFailure(file, out); // a missing folder, no permission: nothing drawn
-    QBuffer pdf;
-    pdf.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter page(&pdf);
-        page.setResolution(printer.resolution());
-        page.setPageLayout(printer.pageLayout());
-        page.setTitle(documentName);
-        page.setCreator(QCoreApplication::applicationName());
+    const auto page = [&] {
+        QBuffer pdf;
+        pdf.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&pdf);
+        writer.setResolution(printer.resolution());
+        writer.setPageLayout(printer.pageLayout());
+        writer.setTitle(job.DocumentName);
+        writer.setCreator(QCoreApplication::applicationName());
         QPainter painter;
-        if (!painter.begin(&page))
-            throw PrintError(QStringLiteral("The voyage could not be printed to %1: the page could not be started")
-                                 .arg(file));
-        PainterCanvas canvas(painter, page);
-        draw(canvas); // an error leaves `out` uncommitted: no file
+        if (!painter.begin(&writer))
+            throw PrintError(job.Failure + QStringLiteral(" to %1: the page could not be started").arg(file));
+        PainterCanvas canvas(painter, writer);
+        draw(canvas);
         painter.end();
+        return pdf.data();
+    };
+    std::exception_ptr drawn; // an error of the page itself, which goes on unchanged
+    try {
+        WriteWholeFile(
+            file,
+            [&] {
+                try {
+                    return page();
+                } catch (...) {
+                    drawn = std::current_exception();
+                    throw;
+                }
+            },
+            job.Failure + QStringLiteral(" to %1: %2"));
+    } catch (const TextError& e) {
+        if (drawn)
+            throw;
+        throw PrintError(QString::fromUtf8(e.what()));
     }
-    // A write that only reaches the file's buffer is checked by the flush;
-    // the file is replaced only after both succeeded.
-    errno = 0;
-    if (out.write(pdf.data()) != pdf.size() || !out.flush())
-        throw FileFailure(file, out);
-    RefuseSpecialFile(file); // made meanwhile: the page is dropped
-    errno = 0;
-    if (!out.commit())
-        throw FileFailure(file, out);
 }
 
-void PrintOnPrinter(QPrinter& printer, const QString& documentName, const std::function<void(PrintCanvas&)>& draw)
+void PrintOnPrinter(QPrinter& printer, const PrintJob& job, const std::function<void(PrintCanvas&)>& draw)
 {
     PageRecording page(printer.width(), printer.height());
     draw(page); // a failure here starts no job
-    printer.setDocName(documentName);
+    printer.setDocName(job.DocumentName);
 #ifdef VORLAN_HAVE_CUPS
     AskAboutQueue(printer);
 #endif
     QPainter painter;
     if (!painter.begin(&printer)) {
         const QString refusal = QueueRefusal(printer);
-        throw PrinterFailure(printer, refusal.isEmpty() ? QStringLiteral("the printer could not start the document")
+        throw PrinterFailure(job, printer, refusal.isEmpty() ? QStringLiteral("the printer could not start the document")
                                                         : refusal);
     }
     try {
         PainterCanvas canvas(painter, printer);
         page.PlayOn(canvas);
         if (printer.printerState() == QPrinter::Error)
-            throw PrinterFailure(printer, QStringLiteral("the printer reported an error while printing"));
+            throw PrinterFailure(job, printer, QStringLiteral("the printer reported an error while printing"));
     } catch (...) {
         // Where the print engine can, it discards the document.
         printer.abort();
@@ -236,10 +222,10 @@ void PrintOnPrinter(QPrinter& printer, const QString& documentName, const std::f
 #endif
     if (!painter.end() || printer.printerState() == QPrinter::Error) {
         printer.abort();
-        throw PrinterFailure(printer, QStringLiteral("the printer could not finish the document"));
+        throw PrinterFailure(job, printer, QStringLiteral("the printer could not finish the document"));
     }
     if (const QString refusal = QueueRefusal(printer); !refusal.isEmpty())
-        throw PrinterFailure(printer, refusal);
+        throw PrinterFailure(job, printer, refusal);
 }
 
 // The system print dialog, which checks the file it prints to by opening it
@@ -292,12 +278,12 @@ PrintDialog SetPrintDialog(PrintDialog dialog)
     return dialogSeam.Replace(std::move(dialog));
 }
 
-void PrintOnePage(QPrinter& printer, const QString& documentName, const std::function<void(PrintCanvas&)>& draw)
+void PrintOnePage(QPrinter& printer, const PrintJob& job, const std::function<void(PrintCanvas&)>& draw)
 {
     if (printer.outputFormat() == QPrinter::PdfFormat)
-        PrintToPdfFile(printer, documentName, draw);
+        PrintToPdfFile(printer, job, draw);
     else
-        PrintOnPrinter(printer, documentName, draw);
+        PrintOnPrinter(printer, job, draw);
 }
 
 } // namespace platform

@@ -23,19 +23,21 @@ bool ShowPrintDialog(QPrinter& printer, QWidget* parent);
 using PrintDialog = std::function<bool(QPrinter& printer, QWidget* parent)>;
 PrintDialog SetPrintDialog(PrintDialog dialog);
 
-// Prints one page on `printer`: starts a document named `documentName`,
-// lets `draw` write the page, and ends the document. Success says nothing.
+// Prints one page on `printer`: starts a document named by the job, lets
+// `draw` write the page, and ends the document. Success says nothing.
 //
 // A page for a PDF file is made in memory and written to the file only
-// whole: a file that cannot be written (a missing folder, a full disk, no
-// permission) throws PrintError naming the file and the system's reason,
-// and leaves no empty or partial file (a file that was there stays as it
-// was). A device, a pipe or a socket is refused the same way, never
-// replaced nor opened (the print dialog refuses it too). A printer that
-// cannot start or finish the document, or whose queue refuses the job
-// (CUPS: rejecting, scheduler gone, queue deleted), throws PrintError
-// naming the printer and CUPS's reason at that moment. An error thrown by
-// `draw` aborts the document and goes on unchanged.
-void PrintOnePage(QPrinter& printer, const QString& documentName, const std::function<void(PrintCanvas&)>& draw);
+// whole, by the writer of every file a user keeps (WriteWholeFile in
+// user_file.h): a file that cannot be written (a missing folder, a full
+// disk, no permission) throws PrintError, "<job's Failure> to <file>:
+// <the system's reason>", before anything is drawn or after, and leaves no
+// empty or partial file (a file that was there stays as it was). A device,
+// a pipe or a socket is refused the same way ("it is not a regular file"),
+// never replaced nor opened (the print dialog refuses it too). A printer
+// that cannot start or finish the document, or whose queue refuses the job
+// (CUPS: rejecting, scheduler gone, queue deleted), throws PrintError,
+// "<job's Failure> on <printer>: <CUPS's reason at that moment>". An error
+// thrown by `draw` aborts the document and goes on unchanged.
+void PrintOnePage(QPrinter& printer, const PrintJob& job, const std::function<void(PrintCanvas&)>& draw);
 
 } // namespace platform

@@ -5,6 +5,7 @@
 #include "platform/desktop/number_settings.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QStyle>
@@ -76,8 +77,7 @@ void DatePicker::setDate(QDate date)
     if (!date.isValid())
         return;
     Commit(std::clamp(date, minimum_, maximum_));
-    if (!hasFocus())
-        entered_ = date_;
+    entered_ = date_;
 }
 
 void DatePicker::setDateRange(QDate minimum, QDate maximum)
@@ -145,10 +145,17 @@ void DatePicker::Commit(QDate date)
         emit dateChanged(date_);
 }
 
-void DatePicker::TakeIfComplete()
+void DatePicker::FollowEntry()
 {
-    if (const QDate date = entry_.Date(); entry_.Typed() && InRange(date))
+    if (!entry_.Typed())
+        return;
+    if (const QDate date = entry_.Date(); InRange(date)) {
         Commit(date);
+    } else if (date_ != entered_) {
+        // What is shown is no date: none made of it stands meanwhile.
+        date_ = entered_;
+        emit dateChanged(date_);
+    }
 }
 
 bool DatePicker::HalfTyped() const
@@ -166,14 +173,14 @@ void DatePicker::TypeDigit(int digit)
     }
     if (entry_.Type(Current(), digit) && current_ + 1 < layout_.PartCount())
         ++current_;
-    TakeIfComplete();
+    FollowEntry();
     Show();
 }
 
 void DatePicker::Select(int part)
 {
     entry_.Finish();
-    TakeIfComplete();
+    FollowEntry();
     if (layout_.PartCount() != 0)
         current_ = std::clamp(part, 0, layout_.PartCount() - 1);
     Show();
@@ -182,7 +189,7 @@ void DatePicker::Select(int part)
 void DatePicker::Step(int steps)
 {
     entry_.Finish();
-    TakeIfComplete();
+    FollowEntry();
     if (entry_.Typed() || layout_.PartCount() == 0) { // no date to step from
         QApplication::beep();
         Show();
@@ -233,8 +240,14 @@ void DatePicker::EraseSelection()
 {
     if (layout_.PartCount() != 0) {
         entry_.Clear(Current());
+        FollowEntry();
         Show();
     }
+}
+
+void DatePicker::CopySelection()
+{
+    QApplication::clipboard()->setText(text());
 }
 
 void DatePicker::keyPressEvent(QKeyEvent* event)
@@ -250,7 +263,11 @@ void DatePicker::keyPressEvent(QKeyEvent* event)
         return;
     }
     if (event->matches(QKeySequence::Copy)) {
-        copy();
+        CopySelection();
+        return;
+    }
+    if (event->matches(QKeySequence::SelectAll)) {
+        setSelection(0, static_cast<int>(text().size()));
         return;
     }
     if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
@@ -270,6 +287,7 @@ void DatePicker::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Backspace:
         if (layout_.PartCount() != 0) {
             entry_.Erase(Current());
+            FollowEntry();
             Show();
         }
         return;
@@ -353,7 +371,7 @@ void DatePicker::Left()
 {
     // Not half-typed: what was typed is a date, or nothing was.
     entry_.Finish();
-    TakeIfComplete();
+    FollowEntry();
     entered_ = date_;
     Show();
     Field::Left();

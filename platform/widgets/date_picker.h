@@ -19,9 +19,15 @@
 //    nothing;
 //  - Escape abandons what was typed since the field was entered and brings
 //    back the date it had then; Tab leaves the field. Leaving it with a
-//    typed date that is not one of the range is refused (see Field).
-// The long date shrinks to fit the field. dateChanged() follows every
-// change of the date.
+//    typed date that is not one of the range is refused (see Field);
+//  - Ctrl+A selects the whole date, and Ctrl+C (or Copy in the context
+//    menu) copies the whole date as it is shown, whatever is selected.
+// date() is the date the field shows while it shows one of the range; while
+// what it shows is not (a section half-typed, 29 February 2027, a year of
+// two digits) it is the date the field had when it was entered, never one
+// put together from the sections typed so far and those held before. The
+// long date shrinks to fit the field. dateChanged() follows every change
+// of the date.
 #pragma once
 
 #include "platform/widgets/date_entry.h"
@@ -42,7 +48,8 @@ public:
     explicit DatePicker(QWidget* parent = nullptr);
 
     QDate date() const { return date_; }
-    // Kept within the range; drops anything typed.
+    // Kept within the range; drops anything typed, and is what Escape brings
+    // back from now on.
     void setDate(QDate date);
 
     void setDateRange(QDate minimum, QDate maximum);
@@ -76,6 +83,7 @@ protected:
     void Refused() override;
     void PasteText(const std::string& text) override;
     void EraseSelection() override;
+    void CopySelection() override;
 
 private:
     bool InRange(QDate date) const { return date.isValid() && date >= minimum_ && date <= maximum_; }
@@ -83,7 +91,7 @@ private:
     void Show();
     void FitText();
     void Commit(QDate date);
-    void TakeIfComplete();
+    void FollowEntry();
     void Select(int part);
     void Step(int steps);
     void TypeDigit(int digit);

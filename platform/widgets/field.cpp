@@ -189,10 +189,10 @@ void Field::contextMenuEvent(QContextMenuEvent* event)
         item->setEnabled(enabled);
     };
     add(tr("Cu&t"), QKeySequence::Cut, editable && hasSelectedText(), [this] {
-        copy();
+        CopySelection();
         EraseSelection();
     });
-    add(tr("&Copy"), QKeySequence::Copy, hasSelectedText(), [this] { copy(); });
+    add(tr("&Copy"), QKeySequence::Copy, hasSelectedText(), [this] { CopySelection(); });
     add(tr("&Paste"), QKeySequence::Paste, editable && !QApplication::clipboard()->text().isEmpty(),
         [this] { PasteText(PastedText()); });
     add(tr("Delete"), QKeySequence::Delete, editable && hasSelectedText(), [this] { EraseSelection(); });
@@ -208,7 +208,7 @@ bool Field::ClipboardKey(const QKeyEvent& event)
         return true;
     }
     if (event.matches(QKeySequence::Cut)) {
-        copy();
+        CopySelection();
         EraseSelection();
         return true;
     }

@@ -58,6 +58,8 @@ protected:
     virtual void PasteText(const std::string& text);
     // Empties the selection the field's own way (Cut, Delete).
     virtual void EraseSelection() { del(); }
+    // Puts what Copy and Cut take on the clipboard: the selection.
+    virtual void CopySelection() { copy(); }
     // Paste and Cut from the keyboard, through the field's own rules; false
     // for any other key.
     bool ClipboardKey(const QKeyEvent& event);

@@ -208,6 +208,7 @@ void MaskEdit::keyPressEvent(QKeyEvent* event)
         if (typed_) {
             const std::string before = restore_;
             SetText(before);
+            emit restored();
         }
         event->accept();
         return;

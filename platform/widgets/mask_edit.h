@@ -11,7 +11,8 @@
 // while a "0" position is still empty, the field refuses: it beeps, keeps
 // the focus, puts the caret on the first such position and reports
 // "Invalid input value.  Use escape key to abandon changes"; exited() is
-// not emitted. Escape restores the text from before the editing. A field
+// not emitted. Escape restores the text from before the editing and says
+// so (restored()). A field
 // that was not changed is never refused. A key or a paste the mask does not
 // take changes nothing: text, selection and caret stay as they were.
 // Drops are not taken at all. A click into a field with nothing typed puts
@@ -53,6 +54,11 @@ public:
     // Whether "#" positions take a sign ("+", "-") as well as a digit or a
     // blank; they do unless the field is a magnitude.
     void SetSignsAllowed(bool allowed) { signs_ = allowed; }
+
+signals:
+    // Escape brought back the text from before the editing (TakenText());
+    // an Escape with nothing typed to undo is none.
+    void restored();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -15,6 +15,9 @@
 
 namespace {
 
+// The dead-reckoning page: no document name, a failure names the voyage.
+const platform::PrintJob Voyage{QString(), QStringLiteral("The voyage could not be printed")};
+
 using testsupport::RecordingCanvas;
 using testsupport::T;
 using testsupport::Window;
@@ -148,7 +151,7 @@ TEST(Printout, PdfHoldsTheTitleHeadingsAndALegInOrder)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(file);
     const legplot::VoyagePlan before = w->Plan();
-    platform::PrintOnePage(printer, QString(), [&](platform::PrintCanvas& canvas) { w->PrintPage(canvas); });
+    platform::PrintOnePage(printer, Voyage, [&](platform::PrintCanvas& canvas) { w->PrintPage(canvas); });
     ASSERT_TRUE(QFile::exists(file));
 
     QProcess pdftotext;

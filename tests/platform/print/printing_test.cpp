@@ -3,6 +3,7 @@
 #include "full_folder.h"
 #include "private_cups.h"
 #include "qt_test_support.h"
+#include "test_texts.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,6 +19,9 @@
 #include <stdexcept>
 
 namespace {
+
+// The dead-reckoning page: no document name, a failure names the voyage.
+const platform::PrintJob Voyage{QString(), QStringLiteral("The voyage could not be printed")};
 
 struct PdfPrinter {
     QTemporaryDir dir;
@@ -35,7 +39,7 @@ TEST(PrintOnePage, HandsOverAPageWithThePrintersGeometry)
 {
     PdfPrinter p;
     int width = 0, height = 0;
-    platform::PrintOnePage(p.printer, QString(), [&](platform::PrintCanvas& canvas) {
+    platform::PrintOnePage(p.printer, Voyage, [&](platform::PrintCanvas& canvas) {
         width = canvas.Width();
         height = canvas.Height();
         canvas.SetFont("Arial", 10, true);
@@ -52,7 +56,7 @@ TEST(PrintOnePage, HandsOverAPageWithThePrintersGeometry)
 TEST(PrintOnePage, TextsHangFromTheirPlace)
 {
     PdfPrinter p;
-    platform::PrintOnePage(p.printer, QString(), [](platform::PrintCanvas& canvas) {
+    platform::PrintOnePage(p.printer, Voyage, [](platform::PrintCanvas& canvas) {
         canvas.SetFont("Arial", 10, false);
         canvas.TextOut(0, 0, "Top");
     });
@@ -72,7 +76,7 @@ TEST(PrintOnePage, TextsHangFromTheirPlace)
 bool FailedHalfWay(QPrinter& printer)
 {
     try {
-        platform::PrintOnePage(printer, QString(), [](platform::PrintCanvas& canvas) {
+        platform::PrintOnePage(printer, Voyage, [](platform::PrintCanvas& canvas) {
             canvas.TextOut(0, 0, "half a page");
             throw std::runtime_error("Invalid floating point operation");
         });
@@ -95,7 +99,7 @@ TEST(PrintOnePage, FailureWhileDrawingDiscardsTheDocumentAndPassesTheErrorOn)
     printer.setPrinterName(QString::fromLatin1(testsupport::PrivateCups::Queue));
     EXPECT_TRUE(FailedHalfWay(printer));
     EXPECT_EQ(cups.Jobs(), 0);
-    platform::PrintOnePage(printer, QString(), [](platform::PrintCanvas& canvas) { canvas.TextOut(0, 0, "whole"); });
+    platform::PrintOnePage(printer, Voyage, [](platform::PrintCanvas& canvas) { canvas.TextOut(0, 0, "whole"); });
     EXPECT_EQ(cups.Jobs(), 1);
 }
 
@@ -106,7 +110,7 @@ TEST(PrintOnePage, AFileThatCannotBeStartedIsAnErrorNamingIt)
     p.printer.setOutputFileName(file);
     bool drawn = false;
     try {
-        platform::PrintOnePage(p.printer, QString(), [&](platform::PrintCanvas&) { drawn = true; });
+        platform::PrintOnePage(p.printer, Voyage, [&](platform::PrintCanvas&) { drawn = true; });
         FAIL() << "no error";
     } catch (const platform::PrintError& e) {
         EXPECT_EQ(QString::fromUtf8(e.what()),
@@ -124,7 +128,7 @@ TEST(PrintOnePage, AFullDiskIsReportedAndLeavesTheFileAsItWas)
     QString error;
     full.WhileFull([&] {
         try {
-            platform::PrintOnePage(printer, QString(), [](platform::PrintCanvas& canvas) {
+            platform::PrintOnePage(printer, Voyage, [](platform::PrintCanvas& canvas) {
                 canvas.SetFont("Arial", 10, true);
                 canvas.TextOut(0, 0, "Dead Reckoning : ");
             });
@@ -140,12 +144,39 @@ TEST(PrintOnePage, AFullDiskIsReportedAndLeavesTheFileAsItWas)
               QStringList{QStringLiteral("voyage.pdf")}); // no temporary file left either
 }
 
+TEST(PrintService, AFailureNamesThePageThatWasPrinted)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("no such folder/page.pdf"));
+    const platform::PrintDialog before = platform::SetPrintDialog([&](QPrinter& printer, QWidget*) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+        return true;
+    });
+    const struct {
+        const char* documentName;
+        const char* failure;
+    } cases[] = {
+        {"Distance and course", "The distance and course could not be printed"},
+        {"UTM to Geographic", "The UTM to Geographic could not be printed"},
+        {"", "The page could not be printed"},
+    };
+    for (const auto& c : cases) {
+        const QString what = QString::fromStdString(testtexts::WhatOf([&] {
+            platform::Printing().Print(nullptr, QString::fromLatin1(c.documentName),
+                                       [](platform::PrintCanvas& canvas) { canvas.TextOut(0, 0, "a page"); });
+        }));
+        EXPECT_EQ(what, QString::fromLatin1(c.failure) + QStringLiteral(" to %1: No such file or directory").arg(file));
+    }
+    platform::SetPrintDialog(before);
+}
+
 // Prints one small page on `printer`, running `meanwhile` while the page is
 // drawn; the error text, or none.
 QString PrintedOn(QPrinter& printer, const std::function<void()>& meanwhile = {})
 {
     try {
-        platform::PrintOnePage(printer, QString(), [&](platform::PrintCanvas& canvas) {
+        platform::PrintOnePage(printer, Voyage, [&](platform::PrintCanvas& canvas) {
             canvas.SetFont("Arial", 10, false);
             canvas.TextOut(0, 0, "Starting At :");
             if (meanwhile)

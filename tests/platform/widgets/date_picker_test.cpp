@@ -58,7 +58,9 @@ TEST(DatePicker, TakesTheDateTypedInAnyOrderOrKeepsItsOwn)
         {"08/12/2026", "29022028", "29/02/2028", "Tuesday, 29 February 2028"},
         {"08/11/2026", "31122026", "31/12/2026", "Thursday, 31 December 2026"},
         {"08/12/2026", "29022000", "29/02/2000", "Tuesday, 29 February 2000"},
-        {"08/12/2026", "29022027", "29/12/2026", "29 February 2027"},
+        // A field that shows no date holds the one it had when entered,
+        // not the 29 December put together on the way.
+        {"08/12/2026", "29022027", "08/12/2026", "29 February 2027"},
         // Separators finish a section being typed, never skip a finished one.
         {"08/12/2026", "05/07/2030", "05/07/2030", "Friday, 5 July 2030"},
         {"08/12/2026", "5/7/2030", "05/07/2030", "Friday, 5 July 2030"},
@@ -67,7 +69,9 @@ TEST(DatePicker, TakesTheDateTypedInAnyOrderOrKeepsItsOwn)
         // Shift+Tab into the field selects its last section.
         {"08/12/2026", "<BackTab><BackTab>2030", "08/12/2030", "Sunday, 8 December 2030"},
         // A year counts with four digits; until then nothing is taken from it.
-        {"08/12/2026", "150327", "15/03/2026", "15 March 27"},
+        {"08/12/2026", "150327", "08/12/2026", "15 March 27"},
+        {"08/12/2026", "1503", "15/03/2026", "Sunday, 15 March 2026"}, // a whole date shown is followed
+        {"15/06/2026", "29<Del>", "15/06/2026", "29  2026"},  // the month emptied: no date shown
         {"15/03/2027", "<End><BS>", "15/03/2027", "15 March 202"},
         {"08/12/2026", "<End>1599", "08/12/2026", "Wednesday, 8 December 1599"},
         {"08/12/2026", "0", "08/12/2026", "0 December 2026"},

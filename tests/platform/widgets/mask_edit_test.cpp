@@ -230,3 +230,47 @@ TEST(MaskEdit, AClickIntoAnEmptyFieldTypesFromItsFirstPosition)
 }
 
 } // namespace
+
+namespace {
+
+TEST(MaskEdit, APasteThatIsNoWholeEntryIsTypedAtTheCaretAndKeepsTheRest)
+{
+    const struct {
+        const char* mask;
+        const char* before;
+        int caret;
+        const char* pasted;
+        const char* after;
+    } cases[] = {
+        {"##\xB0##'##", "52\xB0" "30'00", 3, "45", "52\xB0" "45'00"},     // the minutes alone
+        {"###\xB0##'##", "004\xB0" "15'45", 7, "9", "004\xB0" "15'95"},  // one digit
+        {"000.0;1;_", "045.0", 4, "5", "045.5"},                       // the tenth
+        {"##\xB0##'##", "52\xB0" "30'00", 6, "12345", "52\xB0" "30'00"}, // beyond the end: refused, nothing changes
+        {"000.0;1;_", "045.0", 0, "180.0", "180.0"},                   // a whole entry replaces it all
+    };
+    for (const auto& c : cases) {
+        TwoFields f(c.mask, "00.0;1;_");
+        f.first->SetText(c.before);
+        Enter(f.first);
+        f.first->setCursorPosition(c.caret);
+        QApplication::clipboard()->setText(QString::fromLatin1(c.pasted));
+        QTest::keyClick(f.first, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(f.first->Text(), c.after) << c.before << " + " << c.pasted;
+    }
+}
+
+TEST(MaskEdit, EscapeSaysItBroughtBackTheText)
+{
+    TwoFields f("##\xB0##'##", "00.0;1;_");
+    QSignalSpy restored(f.first, &platform::MaskEdit::restored);
+    f.first->SetText("52\xB0" "30'00");
+    Enter(f.first);
+    QTest::keyClick(f.first, Qt::Key_Escape); // nothing typed: nothing brought back
+    EXPECT_EQ(restored.count(), 0);
+    QTest::keyClicks(f.first, "7");
+    QTest::keyClick(f.first, Qt::Key_Escape);
+    EXPECT_EQ(f.first->Text(), "52\xB0" "30'00");
+    EXPECT_EQ(restored.count(), 1);
+}
+
+} // namespace
