@@ -15,6 +15,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSignalBlocker>
 
 #include <algorithm>
@@ -34,6 +35,40 @@ std::string FieldEntry(const std::string& text)
     const bool blank = std::ranges::all_of(text, [](char c) { return c == ' ' || c == '.'; });
     return blank ? std::string() : geo::BlanksToZeros(text);
 }
+
+// The file dialog. A name to open is the file of that name; only where
+// there is none is the filter's ending tried after it ("passage" opens
+// passage.voyage), as saving adds it.
+class OpenOrSaveDialog : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+    void SetEndingTried(const QString& ending) { ending_ = ending; }
+
+    // The file chosen; none while the dialog was not accepted.
+    QString Chosen() const
+    {
+        if (result() != QDialog::Accepted)
+            return {};
+        return withEnding_.isEmpty() && !selectedFiles().isEmpty() ? selectedFiles().constFirst() : withEnding_;
+    }
+
+    void accept() override
+    {
+        const QStringList named = selectedFiles();
+        if (!ending_.isEmpty() && named.size() == 1 && !QFileInfo::exists(named.first()) &&
+            QFileInfo(named.first() + '.' + ending_).isFile()) {
+            withEnding_ = named.first() + '.' + ending_;
+            QDialog::accept(); // a file that is there: nothing for the dialog to check
+            return;
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    QString ending_;
+    QString withEnding_;
+};
 
 } // namespace
 
@@ -90,15 +125,20 @@ void TForm1::FileExportRoute()
 QString TForm1::AskFileName(bool save, const QString& title, const QString& filter, const QString& suffix)
 {
     const QString folder = voyageFile_.isEmpty() ? QDir::currentPath() : QFileInfo(voyageFile_).absolutePath();
-    QFileDialog dialog(this, title, folder, filter);
+    OpenOrSaveDialog dialog(this, title, folder, filter);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(suffix);
+    // A name to save under gets its ending; one to open is the file named,
+    // which may have none.
+    if (save)
+        dialog.setDefaultSuffix(suffix);
+    else
+        dialog.SetEndingTried(suffix);
     if (save && !voyageFile_.isEmpty() && suffix == QLatin1String(VoyageSuffix))
         dialog.selectFile(QFileInfo(voyageFile_).fileName());
-    if (platform::ShowModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (platform::ShowModal(dialog) != QDialog::Accepted)
         return {};
-    return dialog.selectedFiles().constFirst();
+    return dialog.Chosen();
 }
 
 void TForm1::ReadVoyageFrom(const QString& file)
@@ -147,6 +187,10 @@ bool TForm1::MayLeaveVoyage()
                              .arg(QFileInfo(voyageFile_).fileName()),
                          QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
     question.setDefaultButton(QMessageBox::Save);
+    // Every answer has its access key (Alt+S, Alt+D, Alt+C).
+    question.button(QMessageBox::Save)->setText(QStringLiteral("&Save"));
+    question.button(QMessageBox::Discard)->setText(QStringLiteral("&Discard"));
+    question.button(QMessageBox::Cancel)->setText(QStringLiteral("&Cancel"));
     switch (platform::ShowModal(question)) {
     case QMessageBox::Save:
         SaveVoyageTo(voyageFile_); // a failure is reported and the voyage stays
@@ -274,11 +318,20 @@ void TForm1::ApplyEntries(const VoyageEntries& e)
     // What the window said of the voyage before is not said of this one.
     poleMessage_.clear();
     poleLeg_ = 0;
-    // Into the course beyond the limit, as its exit does, or else the first
-    // field, as a new window opens: no field keeps an undo of the voyage
-    // before. The field left takes its new text, and its exit says nothing
-    // of this voyage.
-    platform::TakeFocusBack(tooLarge ? *tooLarge : *lat_edit);
+    // Into the course beyond the limit, as its exit does, or else the
+    // departure date, whose leaving re-reads nothing: leaving a start field
+    // would store a start finer than the format shown at that format's
+    // precision, a change the user never made. No field keeps an undo of
+    // the voyage before. The field the focus leaves holds its new text, so
+    // its exit is not run: it would re-read that text, and say nothing of
+    // this voyage.
+    {
+        const QSignalBlocker quiet(focusWidget());
+        if (tooLarge)
+            platform::TakeFocusBack(*tooLarge);
+        else
+            DatePicker->setFocus(Qt::OtherFocusReason);
+    }
     SetStatusMessage(tooLarge ? CourseMessage : "");
 }
 

@@ -84,6 +84,41 @@ TEST(Form1Entries, DepartureIsTheDateTypedDigitByDigit)
     EXPECT_NE(w->Label24->text(), ArrivalDate(QStringLiteral("29/02/2027")));
 }
 
+TEST(Form1Entries, VoyageFollowsTheDateOnlyWhileTheFieldShowsOne)
+{
+    QTemporaryDir dir;
+    testsupport::Answers answers;
+    const struct {
+        const char *day, *month, *year;
+        const char* departure; // of the voyage while the field shows what was typed
+    } cases[] = {
+        {"29", "02", "2027", "15/06/2026"}, // no 29 June 2026 put together on the way
+        {"15", "03", "27", "15/06/2026"},   // a year of two digits is none yet
+        {"15", "03", "2027", "15/03/2027"},
+    };
+    for (const auto& c : cases) {
+        Window w;
+        w->DatePicker->setDate(QDate(2026, 6, 15));
+        ClickIntoStart(w->DatePicker);
+        Press(DateKeys(w, QString::fromLatin1(c.day), QString::fromLatin1(c.month), QString::fromLatin1(c.year)));
+        const QString departure = ArrivalDate(QString::fromLatin1(c.departure));
+        EXPECT_EQ(w->Label24->text(), departure) << c.day << c.month << c.year;
+        Key(Qt::Key_Tab); // refused, or taken
+        EXPECT_EQ(w->Label24->text(), departure) << c.day << c.month << c.year;
+        // The page and the file hold the same date as the figures.
+        EXPECT_TRUE(testsupport::PrintFromTheMenu().contains(QStringLiteral("Dead Reckoning : ") + departure))
+            << c.day << c.month << c.year;
+        answers.fileName = dir.filePath(QString::fromLatin1(c.year));
+        Key(Qt::Key_S, Qt::ControlModifier);
+        QFile saved(w->VoyageFile());
+        ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+        const QStringList ddmmyyyy = QString::fromLatin1(c.departure).split('/');
+        EXPECT_TRUE(saved.readAll().contains(
+            QStringLiteral("departure-date = %1-%2-%3\n").arg(ddmmyyyy[2], ddmmyyyy[1], ddmmyyyy[0]).toUtf8()))
+            << c.day << c.month << c.year;
+    }
+}
+
 // A paste however it arrives, into a field entered by a click at its middle,
 // where one aims.
 using Paste = std::function<void(QLineEdit*, const QString&)>;

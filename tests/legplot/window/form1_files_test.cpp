@@ -20,18 +20,6 @@ namespace {
 using namespace testsupport;
 
 
-// Every text the window shows: fields, results, choices, status, title.
-QStringList Shown(const Window& w)
-{
-    QStringList texts{w->windowTitle(), w->ComboBox1->currentText(),
-                      QString::number(w->RadioGroup1->ItemIndex()), w->StatusMessage()};
-    for (const QLineEdit* field : w->ClientArea->findChildren<QLineEdit*>())
-        texts << field->objectName() + '=' + field->text();
-    for (const QLabel* label : w->ClientArea->findChildren<QLabel*>())
-        texts << label->objectName() + '=' + label->text();
-    return texts;
-}
-
 // A voyage with every kind of entry: thousandths of a second, a southern
 // and western start, a course beyond 359.9 (stored with its message), an
 // empty leg and one sailed after it from 0°, 0°.
@@ -104,12 +92,22 @@ TEST(Form1Files, RefusedFileNamesItsFaultAndChangesNothing)
     ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
     const QByteArray good = sample.readAll();
     const auto replaced = [&good](const char* from, const char* to) { return QByteArray(good).replace(from, to); };
+    // The sample as an editor saves it in UTF-16, with its byte-order mark.
+    const QString text = QString::fromUtf8(good);
+    const QByteArray utf16 = QByteArray("\xFF\xFE", 2) + QByteArray(reinterpret_cast<const char*>(text.utf16()),
+                                                                    text.size() * 2);
+    QFile picture(QStringLiteral(VORLAN_SOURCE_DIR "/launcher/assets/about.jpg"));
+    ASSERT_TRUE(picture.open(QIODevice::ReadOnly));
     const struct {
         const char* name;
         QByteArray content;
         const char* reason;
     } cases[] = {
         {"notes.voyage", "Buy diesel\n", "it is not a voyage file"},
+        {"utf16.voyage", utf16, "it is not a voyage file"},
+        {"picture.voyage", picture.read(4096), "it is not a voyage file"},
+        {"accent.voyage", replaced("WGS 84", "WGS 8\xC3\xA9" "4"),
+         "line 7, column 18: it holds the character U+00E9, which is not part of a voyage"},
         {"cut.voyage", good.left(good.indexOf("leg-4")), "the key leg-4-course is missing"},
         {"north.voyage", replaced("50\xC2\xB0", "95\xC2\xB0"), "line 3: start-latitude is out of range"},
         {"far.voyage", replaced("004\xC2\xB0", "200\xC2\xB0"), "line 4: start-longitude is out of range"},

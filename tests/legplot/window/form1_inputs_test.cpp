@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -140,6 +141,34 @@ TEST(Form1Legs, CourseAboveTheLimitIsStoredSailedAndReported)
     w.TypeAndLeave(w->MaskEdit21, "359.9");
     EXPECT_EQ(w->StatusMessage(), QString());
     EXPECT_EQ(w.Leg(1).Course, 359.9);
+}
+
+TEST(Form1Legs, CoursesShowAsTypedInTheFieldAndOnThePage)
+{
+    const struct {
+        const char* typed;
+        const char* page; // the leg's row begins so
+        const char* status;
+        bool north;
+    } cases[] = {
+        {"000.0", "0.0", "", true}, // north is 000, never 360
+        {"359.9", "359.9", "", true},
+        {"360.0", "360.0", " Max. 359.9", true},
+        {"180.0", "180.0", "", false},
+    };
+    for (const auto& c : cases) {
+        Window w;
+        w.TypeAndLeave(w->MaskEdit16, "10.0");
+        w.TypeAndLeave(w->Maskedit11, "0600");
+        w.TypeAndLeave(w->MaskEdit21, c.typed);
+        EXPECT_EQ(w->MaskEdit21->text(), QString::fromLatin1(c.typed));
+        EXPECT_EQ(w->StatusMessage(), QString::fromLatin1(c.status)) << c.typed;
+        EXPECT_EQ(w.Leg(1).EndLat > 0, c.north) << c.typed;
+        const QString page = testsupport::PrintFromTheMenu();
+        EXPECT_TRUE(page.contains(QRegularExpression(QStringLiteral("\\n *%1 +10\\.0 +06:00 ")
+                                                         .arg(QRegularExpression::escape(QString::fromLatin1(c.page))))))
+            << c.typed << "\n" << page.toStdString();
+    }
 }
 
 TEST(Form1Legs, UntouchedFieldsStoreZeroSilently)

@@ -237,6 +237,25 @@ TEST(Form1Keyboard, DepartureDateIsTypedAndPickedFromTheKeyboard)
     EXPECT_TRUE(w.errors.messages.isEmpty());
 }
 
+TEST(Form1Keyboard, TheDepartureDateIsSelectedAndCopiedWhole)
+{
+    Window w;
+    w->DatePicker->setDate(QDate(2027, 4, 15));
+    ClickIntoStart(w->DatePicker);
+    const QString shown = w->DatePicker->text();
+    EXPECT_NE(w->DatePicker->selectedText(), shown) << "a section is selected";
+    QApplication::clipboard()->clear();
+    Key(Qt::Key_C, Qt::ControlModifier); // a section selected: the date all the same
+    EXPECT_EQ(QApplication::clipboard()->text(), shown);
+    Key(Qt::Key_A, Qt::ControlModifier);
+    EXPECT_TRUE(AllSelected(w->DatePicker));
+    QApplication::clipboard()->clear();
+    Key(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), shown);
+    EXPECT_EQ(w->DatePicker->date(), QDate(2027, 4, 15));
+    EXPECT_TRUE(w.errors.messages.isEmpty());
+}
+
 TEST(Form1Keyboard, MenuOpensWithoutLeavingTheField)
 {
     Window w;

@@ -10,8 +10,11 @@
 #include "qt_test_support.h"
 #include "test_texts.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDate>
+#include <QFile>
+#include <QLabel>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -23,6 +26,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace testsupport {
 
@@ -126,10 +130,17 @@ inline QString PrintFromTheMenu()
 }
 
 // Stands in for the user in the dialogs: types a file name into the file
-// dialog and presses Return (Escape when there is none), or presses a
-// button of a question.
+// dialog and presses Return (Escape when there is none), or answers a
+// question: with `button`, or, when `key` is set, by pressing it at the box
+// shown as a user sees it. Every message box it meets is noted in `boxes`,
+// with whether it shows its text as plain text.
 class Answers {
 public:
+    struct Box {
+        QString text;
+        bool plain = false;
+    };
+
     Answers()
     {
         previous_ = platform::SetModalRunner([this](QDialog& dialog) {
@@ -144,14 +155,6 @@ public:
                     return files->result();
                 }
                 QTest::keyClicks(name, fileName);
-                // The dialog's own question, "... already exists. Do you want
-                // to replace it?", is answered Yes.
-                QTimer replace;
-                QObject::connect(&replace, &QTimer::timeout, [] {
-                    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-                        box->button(QMessageBox::Yes)->click();
-                });
-                replace.start(10);
                 QTest::keyClick(name, Qt::Key_Return);
                 QApplication::processEvents();
                 files->hide();
@@ -159,21 +162,76 @@ public:
                 ShowActive(*files->parentWidget()->window());
                 return files->result();
             }
-            if (auto* box = qobject_cast<QMessageBox*>(&dialog))
+            auto* box = qobject_cast<QMessageBox*>(&dialog);
+            if (box)
                 question = box->text();
-            return static_cast<int>(button);
+            if (!box || key == 0)
+                return static_cast<int>(button);
+            answering_ = box;
+            ShowActive(*box);
+            Note(*box);
+            QTest::keyClick(box, static_cast<Qt::Key>(key), modifiers);
+            for (int waited = 0; box->isVisible() && waited < 100; ++waited) // a button clicked by its key
+                QTest::qWait(10);                                           // is animated first
+            box->hide();
+            answering_ = nullptr;
+            return box->result();
         });
+        // The boxes no window shows through the modal seam, which Qt's own
+        // dialogs open: "... already exists. Do you want to replace it?" is
+        // answered Yes, any other closed.
+        QObject::connect(&watch_, &QTimer::timeout, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || box == answering_)
+                return;
+            Note(*box);
+            if (QAbstractButton* yes = box->button(QMessageBox::Yes))
+                yes->click();
+            else
+                box->reject();
+        });
+        watch_.start(10);
     }
     ~Answers() { platform::SetModalRunner(previous_); }
 
     QString fileName;
     QMessageBox::StandardButton button = QMessageBox::Cancel;
+    int key = 0; // pressed at a question, with `modifiers`, instead of answering `button`
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
     int asked = 0;
     QString question;
+    std::vector<Box> boxes;
 
 private:
+    void Note(const QMessageBox& box)
+    {
+        const auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        boxes.push_back({box.text(), label && label->textFormat() == Qt::PlainText});
+    }
+
     platform::ModalRunner previous_;
+    QTimer watch_;
+    QMessageBox* answering_ = nullptr;
 };
+
+// Every text the window shows: fields, results, choices, status, title.
+inline QStringList Shown(const Window& w)
+{
+    QStringList texts{w->windowTitle(), w->ComboBox1->currentText(),
+                      QString::number(w->RadioGroup1->ItemIndex()), w->StatusMessage()};
+    for (const QLineEdit* field : w->ClientArea->findChildren<QLineEdit*>())
+        texts << field->objectName() + '=' + field->text();
+    for (const QLabel* label : w->ClientArea->findChildren<QLabel*>())
+        texts << label->objectName() + '=' + label->text();
+    return texts;
+}
+
+// The bytes of a file, empty when it cannot be read.
+inline QByteArray FileBytes(const QString& file)
+{
+    QFile in(file);
+    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+}
 
 // A File menu item by its access key.
 inline void Menu(int accessKey)
