@@ -6,6 +6,7 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QPainter>
@@ -85,29 +86,49 @@ const ChartLand& WorldLand()
     return loaded->Land;
 }
 
-QByteArray ChartPicture(const ChartVoyage& voyage, QSize size, bool svg)
+std::optional<PictureFormat> PictureFormatOf(const QString& fileName)
+{
+    const QString ending = QFileInfo(fileName).suffix().toLower();
+    if (ending == QLatin1String("png"))
+        return PictureFormat::Png;
+    if (ending == QLatin1String("jpg") || ending == QLatin1String("jpeg"))
+        return PictureFormat::Jpeg;
+    if (ending == QLatin1String("svg"))
+        return PictureFormat::Svg;
+    return std::nullopt;
+}
+
+QString PictureEndings()
+{
+    return QStringLiteral(".png, .jpg, .jpeg or .svg");
+}
+
+QByteArray ChartPicture(const ChartVoyage& voyage, QSize size, PictureFormat format)
 {
     View view = FitView(TrackPlanePoints(voyage), size.width(), size.height(), 40);
     view.MetresPerPixel = std::min(view.MetresPerPixel, CoarsestScale(voyage.Ellipsoid, size.width()));
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    if (svg) {
+    if (format == PictureFormat::Svg) {
         QSvgGenerator generator;
         generator.setOutputDevice(&buffer);
         generator.setSize(size);
         generator.setViewBox(QRect(QPoint(), size));
         generator.setTitle(QStringLiteral("Dead reckoning chart"));
         generator.setDescription(DescribeVoyage(voyage));
-        QPainter painter(&generator);
-        DrawChart(painter, view, voyage, WorldLand());
-    } else {
-        QImage image(size, QImage::Format_RGB32);
         {
-            QPainter painter(&image);
+            QPainter painter(&generator); // the picture is written when it ends
             DrawChart(painter, view, voyage, WorldLand());
         }
-        image.save(&buffer, "PNG");
+        return buffer.data();
     }
+    QImage image(size, QImage::Format_RGB32);
+    {
+        QPainter painter(&image);
+        DrawChart(painter, view, voyage, WorldLand());
+    }
+    if (!image.save(&buffer, format == PictureFormat::Jpeg ? "JPEG" : "PNG"))
+        return {};
     return buffer.data();
 }
 

@@ -5,7 +5,10 @@
 #include "chart/window/chart_view.h"
 
 #include <QByteArray>
+#include <QString>
 #include <QWidget>
+
+#include <optional>
 
 class QPushButton;
 
@@ -17,9 +20,20 @@ namespace chart {
 const ChartLand& WorldLand();
 void SetLandFolder(const QString& folder);
 
-// The chart as a picture of `size` pixels, fitted to the voyage: PNG, or
-// SVG when `svg`.
-QByteArray ChartPicture(const ChartVoyage& voyage, QSize size, bool svg);
+// The kinds of picture the chart is written as.
+enum class PictureFormat { Png, Jpeg, Svg };
+
+// The kind a file name's ending names, in any case: ".png", ".jpg" or
+// ".jpeg", ".svg"; none for any other ending or none at all.
+std::optional<PictureFormat> PictureFormatOf(const QString& fileName);
+
+// What a refusal of another ending says: the endings pictures are written
+// with.
+QString PictureEndings();
+
+// The chart as a picture of `size` pixels, fitted to the voyage; empty when
+// Qt cannot write that kind of picture here (a JPEG without its plugin).
+QByteArray ChartPicture(const ChartVoyage& voyage, QSize size, PictureFormat format);
 
 class TChartForm : public QWidget {
     Q_OBJECT

@@ -20,6 +20,7 @@ QColor TrackColour() { return {0xc0, 0x10, 0x10}; }
 namespace {
 
 constexpr double Pi = 3.14159265358979323846;
+constexpr double MinutesPerDegree = 60;
 constexpr double FitMargin = 40;          // pixels around a fitted voyage
 constexpr double GraticuleSpacing = 90;   // pixels between lines at least
 constexpr double ScaleBarLongest = 160;   // pixels
@@ -48,6 +49,21 @@ std::pair<int, int> Copies(double low, double high, double left, double right, d
 }
 
 QString Text(const std::string& latin1) { return platform::ToQt(latin1); }
+
+// The longitude a meridian is labelled with, from its whole minutes east of
+// Greenwich in whatever turn the view shows: brought into (-180, 180], so
+// that each meridian has one label wherever the view wraps, and the 180°
+// meridian is 180°00'00 E as the angle texts give +180.
+double MeridianLabel(double minutes)
+{
+    constexpr double Turn = 360 * MinutesPerDegree, HalfTurn = Turn / 2;
+    double reduced = std::fmod(minutes, Turn); // exact for whole minutes
+    if (reduced > HalfTurn)
+        reduced -= Turn;
+    else if (reduced <= -HalfTurn)
+        reduced += Turn;
+    return reduced / MinutesPerDegree;
+}
 
 } // namespace
 
@@ -124,7 +140,7 @@ void DrawGraticule(QPainter& painter, const View& view, const ChartVoyage& voyag
 {
     const geo::Ellipsoid& e = voyage.Ellipsoid;
     const int step = GraticuleStepMinutes(e, view.MetresPerPixel, GraticuleSpacing);
-    const double degrees = step / 60.0;
+    const double degrees = step / MinutesPerDegree;
     painter.setPen(QPen(Grid, 0));
     painter.setBrush(Qt::NoBrush);
 
@@ -132,10 +148,10 @@ void DrawGraticule(QPainter& painter, const View& view, const ChartVoyage& voyag
     const double first = std::ceil(west / degrees), last = std::floor(east / degrees);
     double labelledTo = -INFINITY; // a label never covers the one before
     for (double i = first; i <= last && last - first < 1000; ++i) {
-        const double lon = i * degrees;
-        const double x = view.PixelX(Project(e, 0, lon).X);
+        const double minutes = i * step; // whole minutes, exact
+        const double x = view.PixelX(Project(e, 0, minutes / MinutesPerDegree).X);
         painter.drawLine(QPointF(x, 0), QPointF(x, view.Height));
-        const QString label = Text(geo::FormatAngle(voyage.Format, true, lon));
+        const QString label = Text(geo::FormatAngle(voyage.Format, true, MeridianLabel(minutes)));
         if (x + 3 > labelledTo) {
             painter.drawText(QPointF(x + 3, view.Height - 4), label);
             labelledTo = x + 3 + painter.fontMetrics().horizontalAdvance(label) + 6;

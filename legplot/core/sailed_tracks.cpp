@@ -1,21 +1,6 @@
 #include "legplot/core/sailed_tracks.h"
 
-#include <cmath>
-
 namespace legplot {
-namespace {
-
-constexpr double FullTurn = 360.0;
-
-// `lon` moved by whole turns to within half a turn of `previous`, so that a
-// track crossing 180° runs on instead of jumping across the world.
-double NextTo(double previous, double lon)
-{
-    const double turns = std::round((previous - lon) / FullTurn);
-    return std::isfinite(turns) ? lon + turns * FullTurn : lon;
-}
-
-} // namespace
 
 std::vector<Track> SailedTracks(const VoyagePlan& plan)
 {
@@ -36,7 +21,9 @@ std::vector<Track> SailedTracks(const VoyagePlan& plan)
             open = true;
         }
         std::vector<TrackPoint>& points = tracks.back().Points;
-        points.push_back({leg.EndLat, NextTo(points.back().Lon, leg.EndLon), k, leg.ArrivalDate, leg.ArrivalTime});
+        // The stored end as sailed: a leg of more than half a turn of longitude
+        // is not turned round into a shorter one the other way.
+        points.push_back({leg.EndLat, leg.EndLon, k, leg.ArrivalDate, leg.ArrivalTime});
     }
     return tracks;
 }

@@ -11,7 +11,8 @@ namespace legplot {
 
 struct TrackPoint {
     double Lat = 0;  // degrees
-    double Lon = 0;  // degrees, continuous along its track (may pass 180)
+    double Lon = 0;  // degrees as the plan stores it: unfolded, so that a track
+                     // runs on across 180 and each leg goes the way it is sailed
     int Leg = 0;     // whose end it is; 0 for the start
     DayNumber Day = 0;
     std::int32_t Seconds = 0;

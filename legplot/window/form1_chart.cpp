@@ -7,9 +7,8 @@
 #include "platform/desktop/error_report.h"
 #include "platform/desktop/user_file.h"
 
-#include <QFileInfo>
-
 #include <algorithm>
+#include <optional>
 
 namespace legplot {
 namespace {
@@ -56,15 +55,25 @@ chart::ChartVoyage TForm1::ChartOfVoyage() const
 void TForm1::FileExportChart()
 {
     platform::Guard([this] {
-        const QString file = AskFileName(true, QStringLiteral("Export the chart"),
-                                         QStringLiteral("PNG pictures (*.png);;SVG pictures (*.svg)"),
-                                         QStringLiteral("png"));
+        const QString file =
+            AskFileName(true, QStringLiteral("Export the chart"),
+                        QStringLiteral("PNG pictures (*.png);;JPEG pictures (*.jpg *.jpeg);;SVG pictures (*.svg)"),
+                        QStringLiteral("png"));
         if (file.isEmpty())
             return;
-        const bool svg = QFileInfo(file).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0;
+        const QString failure = QStringLiteral("The chart could not be exported to %1: %2");
+        // The kind of picture the name says, or none: never PNG data under
+        // another kind's name.
+        const std::optional<chart::PictureFormat> format = chart::PictureFormatOf(file);
+        if (!format)
+            throw platform::TextError(failure.arg(
+                file, QStringLiteral("its ending names no picture this program writes; it writes ") +
+                          chart::PictureEndings()));
         const QSize size = chart_ && chart_->isVisible() ? chart_->ChartView1->size() : ExportedChart;
-        platform::WriteWholeFile(file, chart::ChartPicture(ChartOfVoyage(), size, svg),
-                                 QStringLiteral("The chart could not be exported to %1: %2"));
+        const QByteArray picture = chart::ChartPicture(ChartOfVoyage(), size, *format);
+        if (picture.isEmpty())
+            throw platform::TextError(failure.arg(file, QStringLiteral("this system cannot write such pictures")));
+        platform::WriteWholeFile(file, picture, failure);
     });
 }
 

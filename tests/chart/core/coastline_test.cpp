@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -61,6 +62,35 @@ TEST(Coastline, RefusesBrokenFiles)
     };
     for (const std::string& bytes : cases)
         EXPECT_THROW(chart::ReadCoastline(bytes), chart::CoastlineError) << bytes.size() << " bytes";
+
+    // A point's coordinates at their limits and a millionth beyond, both signs.
+    const auto point = [&](std::int32_t lon, std::int32_t lat) {
+        std::string bytes = oneRing;
+        for (std::int32_t v : {lon, lat})
+            for (int i = 0; i < 4; ++i)
+                bytes += static_cast<char>((static_cast<std::uint32_t>(v) >> (8 * i)) & 0xFF);
+        return bytes;
+    };
+    const struct {
+        std::int32_t lon, lat;
+        const char* refusal; // empty: read
+    } limits[] = {
+        {540'000'000, 90'000'000, ""},
+        {-540'000'000, -90'000'000, ""},
+        {0, -90'000'001, "coastline file has a latitude of -90000001 millionths of a degree"},
+        {-540'000'001, 0, "coastline file has a longitude of -540000001 millionths of a degree"},
+        {540'000'001, 0, "coastline file has a longitude of 540000001 millionths of a degree"},
+    };
+    for (const auto& l : limits) {
+        try {
+            const chart::Coastline coast = chart::ReadCoastline(point(l.lon, l.lat));
+            EXPECT_EQ(*l.refusal, '\0') << l.lon << " " << l.lat;
+            ASSERT_EQ(coast.Land.size(), 1u);
+            EXPECT_EQ(coast.Land[0][0].Lat, l.lat * 1e-6);
+        } catch (const chart::CoastlineError& e) {
+            EXPECT_EQ(std::string(e.what()), l.refusal) << l.lon << " " << l.lat;
+        }
+    }
 }
 
 } // namespace

@@ -71,6 +71,28 @@ TEST(Mercator, EveryPointIsDrawnWhereItsIsometricLatitudeSays)
     }
 }
 
+TEST(Mercator, AFittedVoyageFillsTheViewInTheDirectionItRuns)
+{
+    const geo::Ellipsoid e = geo::EllipsoidAt(WGS84);
+    const chart::PlanePoint from = chart::Project(e, 50, -4);
+    const struct {
+        const char* name;
+        double lat, lon;
+    } cases[] = {
+        {"due north", 60, -4}, {"due south", 49.99, -4}, {"due east", 50, 6},
+        {"due west", 50, -4.01}, {"south-west", 49.9, -4.1},
+    };
+    for (const auto& c : cases) {
+        const chart::PlanePoint to = chart::Project(e, c.lat, c.lon);
+        const chart::View view = chart::FitView({from, to}, 800, 600, 40); // 720 x 520 inside the margin
+        const double across = std::fabs(view.PixelX(to.X) - view.PixelX(from.X)) / 720;
+        const double down = std::fabs(view.PixelY(to.Y) - view.PixelY(from.Y)) / 520;
+        EXPECT_NEAR(std::max(across, down), 1, 1e-9) << c.name;
+    }
+    // A voyage that stays where it starts shows the waters around it.
+    EXPECT_EQ(chart::FitView({from, from}, 800, 600, 40).MetresPerPixel, chart::OnePointScale);
+}
+
 TEST(Mercator, RhumbLegSailedInStepsStaysOnItsStraightSegment)
 {
     const geo::Ellipsoid e = geo::EllipsoidAt(WGS84);
