@@ -19,7 +19,11 @@
 //
 // Everything else in a route or a point (other GPX elements such as <sym>
 // or <desc>, other extensions, other attributes of rte_properties) is kept
-// and written back unchanged where it was.
+// and written back unchanged where it was. From GPX 1.0 the elements 1.1
+// also has are kept as 1.1's, the others (<url>, <course>, and extensions
+// standing in the point itself) go into 1.1's <extensions>; an element in
+// no namespace is taken as GPX 1.1's. Waypoints, tracks and the file's
+// metadata are counted, not kept: a file written holds its routes.
 #pragma once
 
 #include "wayline/core/route.h"
