@@ -1,5 +1,8 @@
-// The world's land as closed rings of longitude/latitude, read from the
-// files in chart/data (made by scripts/make-coastline from GSHHG).
+// The world's shorelines as closed rings of longitude/latitude, read from
+// the files in chart/data (made by scripts/make-coastline from GSHHG): the
+// sea's shores, the lakes' (the Caspian's among them) and those of islands
+// in lakes. A point is land where an odd number of rings enclose it, so a
+// lake is water inside its land and its islands land again.
 //
 // File layout: the line "VORLAN coastline 1\n", then little-endian uint32
 // ring count; per ring a uint32 point count and that many (int32 longitude,
@@ -27,7 +30,7 @@ struct GeoPoint {
 using Ring = std::vector<GeoPoint>;
 
 struct Coastline {
-    std::vector<Ring> Land;
+    std::vector<Ring> Land; // filled even-odd: lakes inside land are holes
 };
 
 // A coastline file that cannot be read; what() says what is wrong.
@@ -41,8 +44,9 @@ public:
 // bytes after the last ring.
 Coastline ReadCoastline(std::string_view bytes);
 
-// Whether the point lies inside the land: even-odd over every ring, tried
-// at lon, lon - 360 and lon + 360 so rings past 180 are met. NaN is sea.
+// Whether the point lies on land: even-odd over every ring (inside a lake
+// is water, on an island in it land), tried at lon, lon - 360 and
+// lon + 360 so rings past 180 are met. NaN is sea.
 bool OnLand(const Coastline& coast, double lat, double lon);
 
 } // namespace chart

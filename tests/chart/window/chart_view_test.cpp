@@ -38,6 +38,10 @@ TEST(ChartView, LandAndSeaAreDrawnInTheirColours)
         {52, 5, true, 1000},   {52, 3, false, 1000},  // the Netherlands, the North Sea
         {50, 90, true, 20000}, {50, 90, true, 1000},  // deep inside Asia: only a filled ring colours it
         {-80, 0, true, 20000}, {40, -30, false, 20000}, {65, 178, true, 3000}, {65, -175, true, 3000},
+        // Lakes and inland seas are water, an island in a lake land again.
+        {42, 50.5, false, 20000}, {42, 50.5, false, 1000},  // the Caspian
+        {47.5, -87.5, false, 1000}, {53, 108, false, 1000}, // Lake Superior, Lake Baikal
+        {45.8, -82.2, true, 1000},                          // Manitoulin Island, in Lake Huron
     };
     for (const auto& p : places) {
         chart::View view;
