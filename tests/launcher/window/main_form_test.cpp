@@ -120,6 +120,36 @@ TEST(LauncherWindow, HoverLineKeepsTheLastPlaceItWasSetBy)
     EXPECT_EQ(form.Label7->text(), QStringLiteral("Calculation or Replay of astronomical Position Fix."));
 }
 
+// The same walk as the window system makes it: moves of the pointer over
+// the window, each delivered to whatever lies under it.
+TEST(LauncherWindow, HoverLineFollowsThePointerAsTheWindowSystemMovesIt)
+{
+    launcher::TMainForm form(FastTicks());
+    testsupport::ShowActive(form);
+    const auto over = [&form](QWidget* place) { return place->mapTo(&form, place->rect().center()); };
+    const struct {
+        const char* place;
+        QPoint at;
+        const char* line; // the hover line afterwards
+    } moves[] = {
+        {"Dead Reckoning", over(form.Button11), "Dead Reckoning Calculations"},
+        {"the memo", over(form.Memo2), "Dead Reckoning Calculations"},
+        {"a heading", over(form.Label5), "Dead Reckoning Calculations"},
+        {"the picture", over(form.Image1), "Dead Reckoning Calculations"},
+        {"the title strip", over(form.Label1), "Dead Reckoning Calculations"},
+        {"the hover line itself", over(form.Label7), "Dead Reckoning Calculations"},
+        {"Manual", over(form.Button4), "Dead Reckoning Calculations"},
+        {"the bare window", QPoint(300, 240), "VORLAN 4.1"},
+        {"Streams", over(form.Button2), "Calculations of Tidal Streams"},
+        {"the memo again", over(form.Memo2) + QPoint(40, 20), "Calculations of Tidal Streams"},
+    };
+    for (const auto& m : moves) {
+        QTest::mouseMove(form.windowHandle(), m.at);
+        QApplication::processEvents();
+        EXPECT_EQ(form.Label7->text(), QString::fromLatin1(m.line)) << m.place;
+    }
+}
+
 TEST(LauncherWindow, ScreenReadersReadTheButtonsWithoutTheirMarks)
 {
     launcher::TMainForm form(FastTicks());
