@@ -1,7 +1,6 @@
 # The GPX route reader, and the writer on what it accepts (Qt Core's XML
 # streams, the route core); seeded with routes as plotters, gpsbabel and
 # the dead-reckoning export write them (fuzz/seeds/gpx_route_fuzz).
-list(APPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_SOURCE_DIR}/../cmake) # FindGeographicLib
 find_package(Qt6 REQUIRED COMPONENTS Core)
 if(NOT TARGET wayline_files)
   add_subdirectory(${CMAKE_CURRENT_SOURCE_DIR}/../wayline wayline)

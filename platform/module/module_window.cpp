@@ -5,6 +5,7 @@
 #include "platform/desktop/latin1.h"
 #include "platform/print/print_service.h"
 #include "platform/widgets/accessible_lists.h"
+#include "platform/widgets/date_picker.h"
 #include "platform/widgets/radio_group.h"
 #include "platform/window/surface_colours.h"
 #include "platform/window/window_setup.h"
@@ -12,6 +13,7 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -87,6 +89,20 @@ QComboBox* ModuleWindow::AddEllipsoidList(QFormLayout* where, std::function<void
     where->addRow(QStringLiteral("&Ellipsoid:"), EllipsoidBox);
     connect(EllipsoidBox, &QComboBox::activated, this, [changed] { Guarded(changed); });
     return EllipsoidBox;
+}
+
+DatePicker* ModuleWindow::AddDateField(QFormLayout* where, const QString& objectName, const QString& name,
+                                       const QString& caption, std::function<void()> changed)
+{
+    auto* field = new DatePicker(centralWidget());
+    field->setObjectName(objectName);
+    field->setAccessibleName(name);
+    field->setDisplayFormat(QLocale::system().dateFormat(QLocale::LongFormat));
+    field->setDateRange(QDate(1600, 1, 1), QDate(3999, 12, 31));
+    field->setDate(QDate::currentDate());
+    where->addRow(caption + ':', field);
+    connect(field, &DatePicker::dateChanged, this, [changed] { Guarded(changed); });
+    return field;
 }
 
 QLabel* ModuleWindow::AddResult(QFormLayout* where, const QString& objectName, const QString& name)

@@ -26,6 +26,7 @@ class QVBoxLayout;
 
 namespace platform {
 
+class DatePicker;
 class RadioGroup;
 
 class ModuleWindow : public QMainWindow {
@@ -65,6 +66,12 @@ protected:
     // The list of the 25 ellipsoids by name, WGS 84 chosen, heard as
     // "Ellipsoid"; `changed` runs, guarded, when the user picks one.
     QComboBox* AddEllipsoidList(QFormLayout* where, std::function<void()> changed);
+    // A date field as the dead-reckoning departure is typed (the locale's
+    // long date, 1600 to 3999, today at first), heard as `name` and
+    // captioned "caption:"; `changed` runs, guarded, once a whole date is
+    // taken.
+    DatePicker* AddDateField(QFormLayout* where, const QString& objectName, const QString& name,
+                             const QString& caption, std::function<void()> changed);
     // A result label named `name` for a screen reader ("Initial course"),
     // captioned "name:" in `where`, selectable, its text heard as its value.
     QLabel* AddResult(QFormLayout* where, const QString& objectName, const QString& name);
