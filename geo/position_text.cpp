@@ -84,9 +84,15 @@ std::string Utf8Text(const std::string& latin1)
 std::string DecimalText(double value, int decimals)
 {
     std::array<char, 512> buffer{}; // fixed notation of any double
-    const auto result = decimals < 0 ? std::to_chars(buffer.data(), buffer.data() + buffer.size(), value)
-                                     : std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                                     std::chars_format::fixed, decimals);
+    // The shortest digits that read back, as plain decimals for every
+    // figure a navigator meets (2000000, not 2e+06); exponents only for
+    // the very small and the very large.
+    const double magnitude = std::fabs(value);
+    const bool plain = magnitude == 0 || (magnitude >= 1e-6 && magnitude < 1e21);
+    const auto result = decimals >= 0 ? std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                                      std::chars_format::fixed, decimals)
+                        : plain ? std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed)
+                                : std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
     std::string text(buffer.data(), result.ptr);
     // A value that rounds to zero is no negative number: no "-0.000000".
     if (text.starts_with('-') && text.find_first_not_of("0.", 1) == std::string::npos)

@@ -26,8 +26,10 @@ bool ReadPosition(std::string_view text, double& lat, double& lon, std::string& 
 std::string Utf8Text(const std::string& latin1);
 
 // A double as text whatever the user's locale: with `decimals` fixed
-// decimals, or (-1) the shortest that reads back as the same double. A
-// value whose text is zero has no minus sign (-0.0, -1e-9 to 6 decimals).
+// decimals, or (-1) the shortest that reads back as the same double, in
+// plain decimals from 1e-6 to 1e21 ("2000000", "0.0001") and with an
+// exponent beyond. A value whose text is zero has no minus sign (-0.0,
+// -1e-9 to 6 decimals).
 std::string DecimalText(double value, int decimals = -1);
 
 } // namespace geo

@@ -78,6 +78,10 @@ TEST(DecimalText, ZeroHasNoSign)
     EXPECT_EQ(geo::DecimalText(-1e-6, 6), "-0.000001");
     EXPECT_EQ(geo::DecimalText(-7e-25), "-7e-25");
     EXPECT_EQ(geo::DecimalText(0.1), "0.1");
+    EXPECT_EQ(geo::DecimalText(2e6), "2000000");
+    EXPECT_EQ(geo::DecimalText(0.0001), "0.0001");
+    EXPECT_EQ(geo::DecimalText(1e-7), "1e-07");
+    EXPECT_EQ(geo::DecimalText(32.52924216118811), "32.52924216118811");
 }
 
 } // namespace

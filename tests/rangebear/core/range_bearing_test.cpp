@@ -2,6 +2,7 @@
 // GeodSolve and RhumbSolve, and PROJ's geod; and the rhumb line sailed back
 // by the dead-reckoning computation.
 #include "geo/constants.h"
+#include "geo/ellipsoid_definitions.h"
 #include "geo/ellipsoids.h"
 #include "legplot/core/sailing.h"
 #include "rangebear/core/command_line.h"
@@ -172,6 +173,32 @@ TEST(RangeBearing, RhumbLineSailedByTheDeadReckoningArrives)
         const double east = std::remainder(c.lon1 + end.DeltaLambda * 180 / Pi - c.lon2, 360.0) * 111e3 *
                             std::cos(c.lat2 * Pi / 180);
         EXPECT_LT(std::hypot(north, east), metres) << c.name << ": " << std::hypot(north, east) << " m";
+    }
+}
+
+// Sailed back on every row of the catalogue, across the Atlantic: the
+// dead-reckoning computation keeps the stored columns, the distance and
+// course come from the defined axes, and only PZ-90, whose stored b and e2
+// are another ellipsoid's, lands measurably off.
+TEST(RangeBearing, EveryCatalogueRowSailsTheDefinedAnswerBack)
+{
+    const Case& atlantic = Cases[0];
+    for (int k = 0; k < 25; ++k) {
+        const rangebear::RangeBearing r = rangebear::Solve(geo::DefinedEllipsoid(k), atlantic.lat1, atlantic.lon1,
+                                                           atlantic.lat2, atlantic.lon2);
+        const double hours = r.RhumbDistance / geo::MetresPerNauticalMile / 10;
+        const legplot::LegChange end =
+            legplot::SailLeg(geo::EllipsoidAt(k), atlantic.lat1 * geo::Pi / 180, r.RhumbCourse, 10, hours);
+        const double north = (end.Phi2 * 180 / geo::Pi - atlantic.lat2) * 111.2e3;
+        const double east = std::remainder(atlantic.lon1 + end.DeltaLambda * 180 / geo::Pi - atlantic.lon2, 360.0) *
+                            111.2e3 * std::cos(atlantic.lat2 * geo::Pi / 180);
+        const double miss = std::hypot(north, east);
+        if (k == 17) { // PZ-90
+            EXPECT_GT(miss, 0.25);
+            EXPECT_LT(miss, 0.32);
+        } else {
+            EXPECT_LT(miss, 0.002) << geo::EllipsoidNames[static_cast<std::size_t>(k)] << ": " << miss << " m";
+        }
     }
 }
 
