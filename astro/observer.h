@@ -19,7 +19,7 @@
 #include "astro/time_scales.h"
 #include "astro/vector.h"
 
-#include <stdexcept>
+#include "astro/astro_error.h"
 
 namespace astro {
 
@@ -30,9 +30,9 @@ struct Observer {
 };
 
 // An observer off the Earth or not a number. what() is the text the user reads.
-class ObserverError : public std::runtime_error {
+class ObserverError : public AstroError {
 public:
-    using std::runtime_error::runtime_error;
+    using AstroError::AstroError;
 };
 
 // Throws ObserverError for a latitude beyond 90 degrees, a longitude or a

@@ -24,7 +24,7 @@
 // that are refused.
 #pragma once
 
-#include <stdexcept>
+#include "astro/astro_error.h"
 
 namespace astro {
 
@@ -53,9 +53,9 @@ struct TimeArgument {
 
 // A date outside 1900-2100, a time that is not a number, or a DUT1
 // beyond a second. what() is the text the user reads.
-class TimeRangeError : public std::runtime_error {
+class TimeRangeError : public AstroError {
 public:
-    using std::runtime_error::runtime_error;
+    using AstroError::AstroError;
 };
 
 // The time arguments of the UTC instant `utc` (seconds), with UT1 - UTC =

@@ -106,7 +106,7 @@ std::string Requests()
     r.precision(17);
     const std::vector<double> places = PlaceInstants();
     for (std::size_t i = 0; i < places.size(); ++i)
-        r << "place " << i << ' ' << places[i] << '\n';
+        r << "place " << i << ' ' << places[i] << '\n' << "almanac " << i << ' ' << places[i] << '\n';
     for (std::size_t i = 0; i < EventCases.size(); ++i) {
         const EventCase& c = EventCases[i];
         r << "day " << i << ' ' << c.Latitude << ' ' << c.Longitude << ' ' << c.Height << ' ' << DayStart(c) << ' '

@@ -10,6 +10,10 @@ answer lines for each (instants as POSIX seconds, angles in degrees):
   phases ID START END            -> phase ID KIND TIME ...
   moonphase ID UT                -> moonphase ID FRACTION LAST_NEW_MOON
   deltat ID UT                   -> deltat ID DELTA_T
+  almanac ID UT                  -> almanac ID BODY GHA DEC SD HP MAG, one line a body: the Sun,
+                                    the Moon, the planets, every star PyEphem knows by name
+                                    (blanks as _), and Aries (GAST, nothing else); SD and HP in
+                                    minutes of arc, HP = asin(6378.137 km / distance)
 
 Conventions as the library's: no refraction (pressure 0); rise and set
 with the upper limb at -(34' + dip), dip = 1.76' sqrt(height); twilights
@@ -20,6 +24,7 @@ import math
 import sys
 
 import ephem
+import ephem.stars
 
 UNIX_EPOCH = 25567.5  # 1970-01-01T00:00Z as an ephem date (days since 1899-12-31 12:00)
 AU_KM = 149597870.7
@@ -110,7 +115,28 @@ def deltat(ident, ut):
     print('deltat', ident, ephem.delta_t(to_ephem(ut)))
 
 
-REQUESTS = {'place': place, 'day': day, 'phases': phases, 'moonphase': moonphase, 'deltat': deltat}
+def almanac(ident, ut):
+    observer = ephem.Observer()
+    observer.lat, observer.lon, observer.elevation, observer.pressure = '0', '0', 0, 0
+    observer.date = to_ephem(ut)
+    gast = math.degrees(observer.sidereal_time())
+    bodies = [(name, getattr(ephem, name)()) for name in ('Sun', 'Moon', 'Venus', 'Mars', 'Jupiter', 'Saturn')]
+    bodies += [(name, ephem.star(name)) for name in sorted(ephem.stars.stars)]
+    for name, body in bodies:
+        body.compute(observer)
+        gha = (gast - math.degrees(body.g_ra)) % 360.0
+        if isinstance(body, ephem.FixedBody):
+            sd = hp = 0.0
+        else:
+            # Computed for the date alone, the radius and distance are geocentric.
+            body.compute(observer.date)
+            sd = math.degrees(body.radius) * 60
+            hp = math.degrees(math.asin(6378.137 / (body.earth_distance * AU_KM))) * 60
+        print('almanac', ident, name.replace(' ', '_'), repr(gha), repr(math.degrees(body.g_dec)), sd, hp, body.mag)
+    print('almanac', ident, 'Aries', repr(gast))
+
+
+REQUESTS = {'place': place, 'day': day, 'phases': phases, 'moonphase': moonphase, 'deltat': deltat, 'almanac': almanac}
 
 for line in sys.stdin:
     words = line.split()
