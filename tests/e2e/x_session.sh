@@ -49,7 +49,18 @@ start_accessibility_bus() {
 # value of the showing object of that name in the window whose title
 # matches the pattern, as a screen reader gets it; fails when there is none.
 accessible_value() {
-  /usr/bin/python3 "$x_session_dir/a11y-read" --timeout 20 --value "$2" "$1"
+  /usr/bin/python3 "$x_session_dir/a11y-read" --timeout 20 --value "$2" "$1" </dev/null
+}
+
+# expect_accessible <window-title-pattern> <accessible-name> <text>: waits
+# until the bus gives that object that text (a program under load may not
+# have computed yet); fails naming what it gives.
+expect_accessible() {
+  local heard="" end=$((SECONDS + 20))
+  until heard=$(accessible_value "$1" "$2") && [ "$heard" = "$3" ]; do
+    ((SECONDS < end)) || fail "'$2' on the accessibility bus: '$heard', not '$3'"
+    sleep 0.2
+  done
 }
 
 fail() {
