@@ -3,6 +3,7 @@
 #include "astro/astro_error.h"
 #include "astro/bodies.h"
 #include "astro/body_names.h"
+#include "astro/planets.h"
 #include "astro/time_scales.h"
 
 #include "geo/constants.h"
@@ -46,6 +47,29 @@ AlmanacEntry SunOrMoon(const std::string& name, double utc, double dut1)
     return entry;
 }
 
+std::optional<Planet> PlanetNamed(const std::string& name)
+{
+    constexpr std::array<std::pair<std::string_view, Planet>, 4> planets = {
+        {{"Venus", Planet::Venus}, {"Mars", Planet::Mars}, {"Jupiter", Planet::Jupiter}, {"Saturn", Planet::Saturn}}};
+    for (const auto& [planetName, planet] : planets)
+        if (name == planetName)
+            return planet;
+    return std::nullopt;
+}
+
+AlmanacEntry PlanetEntry(const std::string& name, Planet planet, double utc, double dut1)
+{
+    const PlanetPlace place = ApparentPlanet(planet, TimeFromUtc(utc, dut1));
+    return {name,
+            BodyKind::Planet,
+            place.Gha,
+            place.Declination,
+            std::nullopt,
+            Arcmin(place.SemiDiameter),
+            Arcmin(place.HorizontalParallax),
+            place.Magnitude};
+}
+
 AlmanacEntry Aries(double utc, double dut1)
 {
     return {"Aries", BodyKind::Aries, GreenwichApparentSiderealTime(TimeFromUtc(utc, dut1)), std::nullopt,
@@ -83,6 +107,8 @@ AlmanacEntry Almanac(std::string_view body, double utc, double dut1)
         return SunOrMoon(*name, utc, dut1);
     if (*name == "Aries")
         return Aries(utc, dut1);
+    if (const std::optional<Planet> planet = PlanetNamed(*name))
+        return PlanetEntry(*name, *planet, utc, dut1);
     throw AstroError("The almanac does not place " + *name + " yet");
 }
 

@@ -36,6 +36,14 @@ double PlaceLimit(astro::BodyKind kind)
     return kind == astro::BodyKind::Moon ? 0.2 : 0.1;
 }
 
+// How far PyEphem's magnitudes may lie from ours: it keeps older formulas
+// for the planets (Venus's crescent half a magnitude fainter than
+// Mallama & Hilton's) and rounds the Sun's to -26.8.
+double MagnitudeLimit(const std::string& name)
+{
+    return name == "Venus" ? 0.6 : 0.2;
+}
+
 struct Worst {
     double Gha = 0, Dec = 0, Sd = 0, Hp = 0, Magnitude = 0;
 };
@@ -49,8 +57,9 @@ TEST(Almanac, AgreesWithPyEphemFrom1972To2026)
         for (const auto& line : astrotest::PyEphem("almanac", static_cast<int>(i)))
             reference[line.at(0)] = line;
         for (const std::string& name : astro::AlmanacBodies()) {
-            if (name != "Sun" && name != "Moon" && name != "Aries")
-                continue; // the planets and stars follow
+            if (name != "Sun" && name != "Moon" && name != "Aries" && name != "Venus" && name != "Mars"
+                && name != "Jupiter" && name != "Saturn")
+                continue; // the stars follow
             const auto found = reference.find(PyEphemName(name));
             ASSERT_NE(found, reference.end()) << name;
             const auto& w = found->second;
@@ -79,13 +88,13 @@ TEST(Almanac, AgreesWithPyEphemFrom1972To2026)
             }
             if (ours.Magnitude) {
                 const double magnitude = std::fabs(*ours.Magnitude - std::stod(w[5]));
-                EXPECT_LT(magnitude, 0.2) << name << " magnitude at " << instants[i];
+                EXPECT_LT(magnitude, MagnitudeLimit(name)) << name << " magnitude at " << instants[i];
                 our.Magnitude = std::max(our.Magnitude, magnitude);
             }
         }
     }
     std::printf("Worst against PyEphem (GHA', Dec', SD', HP', magnitude):\n");
-    for (const char* name : {"Sun", "Moon", "Aries"}) {
+    for (const char* name : {"Sun", "Moon", "Venus", "Mars", "Jupiter", "Saturn", "Aries"}) {
         const Worst& w = worst[name];
         std::printf("  %-15s %.3f %.3f %.3f %.4f %.2f\n", name, w.Gha, w.Dec, w.Sd, w.Hp, w.Magnitude);
     }
