@@ -3,6 +3,7 @@
 #include "geo/ellipsoid_definitions.h"
 #include "platform/desktop/error_report.h"
 #include "platform/desktop/latin1.h"
+#include "platform/module/help_window.h"
 #include "platform/print/print_service.h"
 #include "platform/widgets/accessible_lists.h"
 #include "platform/widgets/date_picker.h"
@@ -11,6 +12,7 @@
 #include "platform/window/window_setup.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLocale>
@@ -44,6 +46,18 @@ ModuleWindow::ModuleWindow(const QString& objectName, const QString& title, QWid
     });
     file_->addSeparator();
     file_->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
+
+    // Help: the module's chapter of the manual (named after the program)
+    // and its keyboard, in a help window of its own.
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    const auto chapter = [this](const QString& anchor) {
+        const QString page = QCoreApplication::applicationName() + QStringLiteral(".html") + anchor;
+        if (!ShowManualPage(this, page))
+            SetStatus("The manual is not installed beside this program.");
+    };
+    QAction* contents = help->addAction(QStringLiteral("&Manual"), this, [chapter] { chapter({}); });
+    contents->setShortcut(QKeySequence::HelpContents);
+    help->addAction(QStringLiteral("&Keyboard"), this, [chapter] { chapter(QStringLiteral("#keyboard")); });
 }
 
 geo::AngleFormat ModuleWindow::Format() const

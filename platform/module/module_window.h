@@ -1,5 +1,6 @@
 // The frame every module window of the suite is built in: the File menu
-// with Print and Exit, the status bar, the display-format switch and the
+// with Print and Exit, the Help menu with the module's chapter of the
+// manual (F1) and its keyboard, the status bar, the display-format switch and the
 // ellipsoid list where a module has them, result labels a screen reader
 // hears with their values, one printed page, the suite's look under any
 // desktop scheme, and the error guard around every handler.

@@ -49,6 +49,8 @@ void DrawResultsPage(PrintCanvas& canvas, const ResultsPage& page)
         const int y = static_cast<int>(i + 1) * v;
         const auto& [table, cells] = lines[i];
         for (std::size_t c = 0; c < cells.size(); ++c) {
+            if (cells[c].empty())
+                continue;
             const int x = table ? u / 2 + static_cast<int>(c) * width / static_cast<int>(columns) : u;
             canvas.TextOut(x, y, cells[c]);
         }
