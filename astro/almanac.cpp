@@ -4,6 +4,7 @@
 #include "astro/bodies.h"
 #include "astro/body_names.h"
 #include "astro/planets.h"
+#include "astro/stars.h"
 #include "astro/time_scales.h"
 
 #include "geo/constants.h"
@@ -70,6 +71,13 @@ AlmanacEntry PlanetEntry(const std::string& name, Planet planet, double utc, dou
             place.Magnitude};
 }
 
+AlmanacEntry StarEntry(const CatalogueStar& star, double utc, double dut1)
+{
+    const StarPlace place = ApparentStar(star, TimeFromUtc(utc, dut1));
+    return {star.Name,   BodyKind::Star, place.Gha,   place.Declination, place.Sha,
+            std::nullopt, std::nullopt,  star.Magnitude};
+}
+
 AlmanacEntry Aries(double utc, double dut1)
 {
     return {"Aries", BodyKind::Aries, GreenwichApparentSiderealTime(TimeFromUtc(utc, dut1)), std::nullopt,
@@ -109,7 +117,9 @@ AlmanacEntry Almanac(std::string_view body, double utc, double dut1)
         return Aries(utc, dut1);
     if (const std::optional<Planet> planet = PlanetNamed(*name))
         return PlanetEntry(*name, *planet, utc, dut1);
-    throw AstroError("The almanac does not place " + *name + " yet");
+    if (const CatalogueStar* star = CatalogueStarNamed(*name))
+        return StarEntry(*star, utc, dut1);
+    throw AstroError("The star catalogue holds no place for " + *name + " yet");
 }
 
 } // namespace astro
