@@ -1,5 +1,7 @@
 #include "astro/almanac.h"
 
+#include "astro/almanac_entry.h"
+
 #include "astro/astro_error.h"
 #include "astro/bodies.h"
 #include "astro/body_names.h"
@@ -37,10 +39,10 @@ double Arcmin(double degrees)
     return degrees * geo::MinutesPerDegree;
 }
 
-AlmanacEntry SunOrMoon(const std::string& name, double utc, double dut1)
+AlmanacEntry SunOrMoon(const std::string& name, const TimeArgument& time)
 {
     const bool sun = name == "Sun";
-    const GeocentricPlace place = ApparentPlace(sun ? Body::Sun : Body::Moon, TimeFromUtc(utc, dut1));
+    const GeocentricPlace place = ApparentPlace(sun ? Body::Sun : Body::Moon, time);
     AlmanacEntry entry{name, sun ? BodyKind::Sun : BodyKind::Moon, place.Gha, place.Declination, std::nullopt,
                        Arcmin(place.SemiDiameter), Arcmin(place.HorizontalParallax), std::nullopt};
     if (sun)
@@ -58,9 +60,9 @@ std::optional<Planet> PlanetNamed(const std::string& name)
     return std::nullopt;
 }
 
-AlmanacEntry PlanetEntry(const std::string& name, Planet planet, double utc, double dut1)
+AlmanacEntry PlanetEntry(const std::string& name, Planet planet, const TimeArgument& time)
 {
-    const PlanetPlace place = ApparentPlanet(planet, TimeFromUtc(utc, dut1));
+    const PlanetPlace place = ApparentPlanet(planet, time);
     return {name,
             BodyKind::Planet,
             place.Gha,
@@ -71,16 +73,16 @@ AlmanacEntry PlanetEntry(const std::string& name, Planet planet, double utc, dou
             place.Magnitude};
 }
 
-AlmanacEntry StarEntry(const CatalogueStar& star, double utc, double dut1)
+AlmanacEntry StarEntry(const CatalogueStar& star, const TimeArgument& time)
 {
-    const StarPlace place = ApparentStar(star, TimeFromUtc(utc, dut1));
+    const StarPlace place = ApparentStar(star, time);
     return {star.Name,   BodyKind::Star, place.Gha,   place.Declination, place.Sha,
             std::nullopt, std::nullopt,  star.Magnitude};
 }
 
-AlmanacEntry Aries(double utc, double dut1)
+AlmanacEntry Aries(const TimeArgument& time)
 {
-    return {"Aries", BodyKind::Aries, GreenwichApparentSiderealTime(TimeFromUtc(utc, dut1)), std::nullopt,
+    return {"Aries", BodyKind::Aries, GreenwichApparentSiderealTime(time), std::nullopt,
             std::nullopt, std::nullopt, std::nullopt, std::nullopt};
 }
 
@@ -105,21 +107,28 @@ std::optional<std::string> BodyName(std::string_view typed)
     return std::nullopt;
 }
 
+AlmanacEntry AlmanacEntryAt(const std::string& name, const TimeArgument& time)
+{
+    if (name == "Sun" || name == "Moon")
+        return SunOrMoon(name, time);
+    if (name == "Aries")
+        return Aries(time);
+    if (const std::optional<Planet> planet = PlanetNamed(name))
+        return PlanetEntry(name, *planet, time);
+    if (const CatalogueStar* star = CatalogueStarNamed(name))
+        return StarEntry(*star, time);
+    if (BodyName(name) == name)
+        throw AstroError("The star catalogue holds no place for " + name + " yet");
+    throw AstroError("'" + geo::ShownText(name) + "' is not a body of the almanac");
+}
+
 AlmanacEntry Almanac(std::string_view body, double utc, double dut1)
 {
     const std::optional<std::string> name = BodyName(body);
     if (!name)
         throw AstroError("'" + geo::ShownText(body) + "' is not a body of the almanac");
     RequireSupportedInstant(utc);
-    if (*name == "Sun" || *name == "Moon")
-        return SunOrMoon(*name, utc, dut1);
-    if (*name == "Aries")
-        return Aries(utc, dut1);
-    if (const std::optional<Planet> planet = PlanetNamed(*name))
-        return PlanetEntry(*name, *planet, utc, dut1);
-    if (const CatalogueStar* star = CatalogueStarNamed(*name))
-        return StarEntry(*star, utc, dut1);
-    throw AstroError("The star catalogue holds no place for " + *name + " yet");
+    return AlmanacEntryAt(*name, TimeFromUtc(utc, dut1));
 }
 
 } // namespace astro
