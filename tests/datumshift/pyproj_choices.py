@@ -3,10 +3,12 @@
 
 Each line "FROM TO LATITUDE LONGITUDE HEIGHT WEST,SOUTH,EAST,NORTH" (CRSs,
 degrees along the CRS's axes, metres, and the area of interest around the
-position in degrees east of Greenwich) gives a line of three tab-separated
+position in degrees east of Greenwich) gives a line of four tab-separated
 fields: the position as pyproj moves it for that area ("latitude longitude
 height" in degrees and metres), whether the best operation for the area
-runs here ("1" or "0"), and the best one that cannot run ("" when none).
+runs here ("1" or "0"), the best one that cannot run ("" when none), and
+the source CRS's ellipsoid ("semi-major-axis inverse-flattening", metres;
+0 for a sphere).
 """
 import math
 import sys
@@ -33,5 +35,7 @@ for line in sys.stdin:
         float(lat) * to_source, float(lon) * to_source, float(height))
     group = TransformerGroup(source, target, area_of_interest=area)
     better = group.unavailable_operations[0].name if group.unavailable_operations and not group.best_available else ""
-    print("%.10f %.10f %.6f\t%d\t%s" % (moved[0] * to_degrees, moved[1] * to_degrees, moved[2],
-                                       group.best_available, better))
+    ellipsoid = CRS(source).ellipsoid
+    print("%.10f %.10f %.6f\t%d\t%s\t%.17g %.17g" % (moved[0] * to_degrees, moved[1] * to_degrees, moved[2],
+                                                   group.best_available, better,
+                                                   ellipsoid.semi_major_metre, ellipsoid.inverse_flattening))
