@@ -1,5 +1,5 @@
-// Opening a voyage as a navigator does: the file named, whatever editor
-// wrote it, and the voyage exactly as it was kept until the user changes it.
+// Opening a voyage as a navigator does: the file named, and the voyage
+// exactly as it was kept until the user changes it.
 #include "form1_test_support.h"
 
 #include <QAbstractButton>
@@ -58,37 +58,6 @@ TEST(Form1Opening, AVoyageOpenedAndSavedAgainIsTheSameFile)
     EXPECT_TRUE(w->isWindowModified());
     Key(Qt::Key_S, Qt::ControlModifier);
     EXPECT_TRUE(FileBytes(file).contains("start-latitude = 50\xC2\xB0" "15'25 N\n"));
-}
-
-TEST(Form1Opening, FilesAsEditorsWriteThemOpenAsTheSample)
-{
-    QTemporaryDir dir;
-    const QByteArray sample = FileBytes(QStringLiteral(VORLAN_SOURCE_DIR "/docs/sample.voyage"));
-    ASSERT_FALSE(sample.isEmpty());
-    Window reference;
-    reference->OpenVoyage(QStringLiteral(VORLAN_SOURCE_DIR "/docs/sample.voyage"));
-    const struct {
-        const char* name;
-        QByteArray content;
-    } cases[] = {
-        {"marked.voyage", "\xEF\xBB\xBF" + sample},
-        {"tabbed.voyage", QByteArray(sample).replace(" = ", "\t=\t").replace("ellipsoid\t", "ellipsoid \t")},
-        {"windows.voyage", QByteArray(sample).replace("\n", "\r\n")},
-    };
-    for (const auto& c : cases) {
-        const QString file = dir.filePath(QString::fromLatin1(c.name));
-        QFile out(file);
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-        out.write(c.content);
-        out.close();
-        Window w;
-        w->OpenVoyage(file);
-        EXPECT_TRUE(w.errors.messages.isEmpty()) << c.name << ": " << w.errors.messages.join('\n').toStdString();
-        QStringList shown = Shown(w), expected = Shown(reference);
-        shown.removeFirst(); // the title, which names the file
-        expected.removeFirst();
-        EXPECT_EQ(shown, expected) << c.name;
-    }
 }
 
 TEST(Form1Opening, OpenTakesTheFileTheUserNames)
