@@ -17,24 +17,6 @@ constexpr double SecondsPerMinute = 60.0;
 // cover the span asked for.
 constexpr double OffsetMargin = 42 * SecondsPerHour;
 
-// A height of `from` units in `to` units; knots stay knots.
-double Converted(double value, Units from, Units to)
-{
-    if (from == Units::Feet && to == Units::Metres)
-        return value * MetresPerFoot;
-    if (from == Units::Metres && to == Units::Feet)
-        return value / MetresPerFoot;
-    return value;
-}
-
-void CheckSpan(double fromUtc, double toUtc)
-{
-    if (!std::isfinite(fromUtc) || !std::isfinite(toUtc))
-        throw PredictionError("The time is not a number");
-    if (toUtc - fromUtc > LongestSpanSeconds)
-        throw PredictionError("Predictions are made for four years at most at a time");
-}
-
 std::optional<double> DirectionOf(const Station& station, const TideEvent& e)
 {
     if (e.Kind == EventKind::MaxFlood)
@@ -67,7 +49,7 @@ std::vector<TideEvent> SubordinateEvents(const TideDatabase& db, const Station& 
             const bool high = e.Kind == EventKind::High || e.Kind == EventKind::MaxFlood;
             const EventOffset& offset = high ? station.High : station.Low;
             minutes = offset.Minutes;
-            e.Value = Converted(e.Value, reference.Unit, station.Unit) * offset.Ratio + offset.Add;
+            e.Value = ConvertedValue(e.Value, reference.Unit, station.Unit) * offset.Ratio + offset.Add;
         }
         e.Time += minutes * SecondsPerMinute;
         if (e.Time >= fromUtc && e.Time < toUtc)
@@ -78,6 +60,23 @@ std::vector<TideEvent> SubordinateEvents(const TideDatabase& db, const Station& 
 }
 
 } // namespace
+
+void CheckPredictionSpan(double fromUtc, double toUtc)
+{
+    if (!std::isfinite(fromUtc) || !std::isfinite(toUtc))
+        throw PredictionError("The time is not a number");
+    if (toUtc - fromUtc > LongestSpanSeconds)
+        throw PredictionError("Predictions are made for four years at most at a time");
+}
+
+double ConvertedValue(double value, Units from, Units to)
+{
+    if (from == Units::Feet && to == Units::Metres)
+        return value * MetresPerFoot;
+    if (from == Units::Metres && to == Units::Feet)
+        return value / MetresPerFoot;
+    return value;
+}
 
 Units ValueUnits(const Station& station, HeightUnits units)
 {
@@ -96,7 +95,7 @@ Units ValueUnits(const Station& station, HeightUnits units)
 std::vector<TideEvent> PredictEvents(const TideDatabase& db, const Station& station, double fromUtc, double toUtc,
                                      HeightUnits units)
 {
-    CheckSpan(fromUtc, toUtc);
+    CheckPredictionSpan(fromUtc, toUtc);
     std::vector<TideEvent> events;
     if (station.IsReference()) {
         for (const ReferenceEvent& r : ReferenceEvents(db.Harmonics(), station, fromUtc, toUtc))
@@ -106,7 +105,7 @@ std::vector<TideEvent> PredictEvents(const TideDatabase& db, const Station& stat
     }
     const Units shown = ValueUnits(station, units);
     for (TideEvent& e : events) {
-        e.Value = Converted(e.Value, station.Unit, shown);
+        e.Value = ConvertedValue(e.Value, station.Unit, shown);
         e.Direction = DirectionOf(station, e);
     }
     return events;
@@ -114,14 +113,14 @@ std::vector<TideEvent> PredictEvents(const TideDatabase& db, const Station& stat
 
 Reading PredictAt(const TideDatabase& db, const Station& station, double utc, HeightUnits units)
 {
-    CheckSpan(utc, utc);
+    CheckPredictionSpan(utc, utc);
     if (!station.IsReference())
         throw PredictionError(station.Name + " is a subordinate station: it is predicted at its " +
                               (station.IsCurrent() ? "slack waters and strongest flood and ebb" : "high and low waters") +
                               " only");
     const YearTerms terms = TermsOfYear(db.Harmonics(), station, MeridianYear(station, utc));
     Reading reading;
-    reading.Value = Converted(StationValue(station, Sum(terms, utc).Value), station.Unit, ValueUnits(station, units));
+    reading.Value = ConvertedValue(StationValue(station, Sum(terms, utc).Value), station.Unit, ValueUnits(station, units));
     if (station.IsCurrent() && reading.Value != 0)
         reading.Direction = reading.Value > 0 ? station.FloodDirection : station.EbbDirection;
     return reading;

@@ -67,6 +67,14 @@ Reading PredictAt(const TideDatabase& db, const Station& station, double utc, He
 // The units of the values PredictEvents and PredictAt give.
 Units ValueUnits(const Station& station, HeightUnits units);
 
+// Throws PredictionError for times that are not finite or a span longer
+// than LongestSpanSeconds, as PredictEvents does.
+void CheckPredictionSpan(double fromUtc, double toUtc);
+
+// `value` in `from` units as `to` units: feet and metres are converted
+// (0.3048 m to the foot), knots stay knots.
+double ConvertedValue(double value, Units from, Units to);
+
 // The names scripts read: "high", "low", "slack", "max_flood", "max_ebb";
 // "reference_tide", "subordinate_tide", "reference_current",
 // "subordinate_current"; "ft", "m", "kn" (knots squared give knots).
