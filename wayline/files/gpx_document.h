@@ -13,6 +13,7 @@
 //       <name>Plymouth</name>
 //       <extensions>
 //         <opencpn:rte_properties planned_speed="5.5"/>  knots, the leg that ends here
+//         <wayline:leg kind="great_circle"/>             the line of the leg that ends here
 //       </extensions>
 //     </rtept>
 //     ...
@@ -71,8 +72,9 @@ enum class DepartureSource {
 };
 
 struct GpxRoute {
-    // Name, points, speeds and departure. Every leg is a rhumb line: GPX
-    // says nothing of the line a leg follows.
+    // Name, points, speeds, departure and the legs' kinds: a rhumb line,
+    // of which GPX says nothing, unless this program's own extension at
+    // the leg's end says otherwise (leg_kind_extension.h).
     Route Plan;
     std::vector<GpxPoint> Points;     // beside Plan.Points (missing ones hold nothing)
     std::vector<KeptNode> Elements;   // other GPX elements of <rte> (<desc>, <link>, ...)

@@ -1,6 +1,7 @@
 #include "wayline/files/gpx_read.h"
 
 #include "wayline/core/utc_time.h"
+#include "wayline/files/leg_kind_extension.h"
 
 #include <QXmlStreamReader>
 
@@ -240,6 +241,17 @@ private:
     // Reads what this program understands in an extension just kept.
     void Understand(const KeptNode& node, bool atPoint)
     {
+        if (atPoint && node.NamespaceUri == WaylineNamespace) {
+            try {
+                if (const std::optional<LegKind> kind = LegKindOf(node)) {
+                    if (PointKind)
+                        Refuse("the route point holds wayline:" + node.Name + " twice");
+                    PointKind = kind;
+                }
+            } catch (const LegKindRefused& e) {
+                Refuse(e.what());
+            }
+        }
         if (node.NamespaceUri != OpenCpnNamespace)
             return;
         // Said twice, a value would be either; a writer says it once.
@@ -285,6 +297,7 @@ private:
         p.Lon = Coordinate("lon", HalfTurn);
         GpxPoint extra;
         PointSpeed.reset();
+        PointKind.reset();
         SeenProperties = false;
         while (Xml.readNextStartElement()) {
             if (!InGpx())
@@ -302,6 +315,7 @@ private:
         route.Plan.Points.push_back(std::move(p));
         route.Points.push_back(std::move(extra));
         PointSpeeds.push_back(PointSpeed);
+        PointKinds.push_back(PointKind);
     }
 
     GpxRoute ReadRoute(std::size_t before)
@@ -313,6 +327,7 @@ private:
         Planned.reset();
         SeenSpeed = SeenDeparture = false;
         PointSpeeds.clear();
+        PointKinds.clear();
         while (Xml.readNextStartElement()) {
             if (!InGpx())
                 Extensions(route.Extensions, false, false);
@@ -334,6 +349,14 @@ private:
         for (std::size_t i = 1; i < PointSpeeds.size(); ++i)
             if (PointSpeeds[i] && *PointSpeeds[i] > 0 && PointSpeeds[i] != RouteSpeed)
                 route.Plan.Legs[i - 1].Speed = PointSpeeds[i];
+        // A point's leg kind is the leg's that ends there, as its speed.
+        for (std::size_t i = 1; i < PointKinds.size(); ++i)
+            route.Plan.Legs[i - 1].Kind = PointKinds[i].value_or(LegKind::Rhumb);
+        try {
+            CheckRoute(route.Plan); // a leg said to run along a parallel whose ends are not on one
+        } catch (const RouteError& e) {
+            Refuse(e.what());
+        }
         if (Planned) {
             route.Plan.Departure = Planned;
             route.Departure = DepartureSource::Planned;
@@ -349,6 +372,8 @@ private:
     std::string GpxNs; // the namespace of the file's GPX elements
     std::optional<double> RouteSpeed, Planned, PointSpeed;
     std::vector<std::optional<double>> PointSpeeds;
+    std::optional<LegKind> PointKind;
+    std::vector<std::optional<LegKind>> PointKinds;
     bool SeenSpeed = false, SeenDeparture = false, SeenProperties = false;
 };
 

@@ -20,7 +20,8 @@ namespace wayline {
 // longer than LargestGpxName, a route point without lat or lon or with one
 // that is not a finite decimal in range (latitude -90..90, longitude
 // -180..180), a <time> or planned departure that is not an XML date and
-// time, a planned speed that is not a finite number >= 0, more kept XML
+// time, a planned speed that is not a finite number >= 0, a leg kind it
+// does not know (or a parallel whose ends differ in latitude), more kept XML
 // than kept_xml.h bounds; or when it holds no route ("it holds no route,
 // only 2 tracks and 5 waypoints").
 //

@@ -1,6 +1,7 @@
 #include "wayline/files/gpx_write.h"
 
 #include "wayline/core/utc_time.h"
+#include "wayline/files/leg_kind_extension.h"
 
 #include <QXmlStreamWriter>
 
@@ -151,6 +152,9 @@ public:
     void Document(const std::vector<GpxRoute>& routes)
     {
         std::vector<std::pair<std::string, std::string>> used = {{XsiNamespace, "xsi"}, {OpenCpnNamespace, "opencpn"}};
+        const auto notRhumb = [](const Leg& leg) { return leg.Kind != LegKind::Rhumb; };
+        if (std::ranges::any_of(routes, [&](const GpxRoute& r) { return std::ranges::any_of(r.Plan.Legs, notRhumb); }))
+            used.emplace_back(WaylineNamespace, "wayline");
         for (const GpxRoute& route : routes) {
             const auto collect = [&](const std::vector<KeptNode>& nodes) {
                 for (const KeptNode& node : nodes)
@@ -247,8 +251,10 @@ private:
         for (std::size_t i = 0; i < route.Plan.Points.size(); ++i) {
             const GpxPoint extra = i < route.Points.size() ? route.Points[i] : GpxPoint{};
             std::vector<KeptNode> pointExtensions = extra.Extensions;
-            if (i > 0)
+            if (i > 0) {
                 UpdatePointSpeed(pointExtensions, route.Plan.Legs[i - 1].Speed, route.Plan.Speed);
+                UpdateLegKind(pointExtensions, route.Plan.Legs[i - 1].Kind);
+            }
             Point(route.Plan.Points[i], extra, pointExtensions);
         }
         Xml.writeEndElement();

@@ -17,9 +17,10 @@ namespace wayline {
 // every point with its lat and lon (the shortest decimals that read back
 // as the same doubles; longitudes brought into -180..180), its time (to
 // the millisecond, in UTC with "Z"), its name and what it kept; a leg's
-// own speed at the point it ends. Names and texts are escaped; nothing
-// kept is run or expanded. Throws RouteError for a route CheckRoute
-// refuses and for a time beyond the years 1 to 9999.
+// own speed and, unless it is a rhumb line, its kind at the point it
+// ends. Names and texts are escaped; nothing kept is run or expanded.
+// Throws RouteError for a route CheckRoute refuses and for a time beyond
+// the years 1 to 9999.
 QByteArray WriteGpx(const std::vector<GpxRoute>& routes);
 
 } // namespace wayline

@@ -85,6 +85,21 @@ TEST(GpxRefusal, EveryBadFileWithItsNameAndReason)
          Gpx("<rte><extensions><opencpn:planned_departure>2027-06-09T06:30:00Z</opencpn:planned_departure>\n"
              "<opencpn:planned_departure>2027-06-10T06:30:00Z</opencpn:planned_departure></extensions></rte>"),
          "line 4: the route holds opencpn:planned_departure twice"},
+        {"a leg kind this program does not know",
+         Gpx("<rte><rtept lat=\"0\" lon=\"0\"/><rtept lat=\"1\" lon=\"1\"><extensions>"
+             "<w:leg xmlns:w=\"urn:x-vorlan:wayline\" kind=\"loxodrome\"/></extensions></rtept></rte>"),
+         "line 3: the leg kind 'loxodrome' is none of rhumb, great_circle and parallel"},
+        {"a leg that says no kind",
+         Point("lat=\"0\" lon=\"0\"", "<extensions><w:leg xmlns:w=\"urn:x-vorlan:wayline\"/></extensions>"),
+         "line 3: a wayline:leg says no kind"},
+        {"a leg kind said twice",
+         Point("lat=\"0\" lon=\"0\"", "<extensions><w:leg xmlns:w=\"urn:x-vorlan:wayline\" kind=\"rhumb\"/>"
+                                  "<w:leg xmlns:w=\"urn:x-vorlan:wayline\" kind=\"rhumb\"/></extensions>"),
+         "line 3: the route point holds wayline:leg twice"},
+        {"a parallel between two latitudes",
+         Gpx("<rte><rtept lat=\"40\" lon=\"0\"/><rtept lat=\"41\" lon=\"5\"><extensions>"
+             "<w:leg xmlns:w=\"urn:x-vorlan:wayline\" kind=\"parallel\"/></extensions></rtept></rte>\n"),
+         "line 3: leg 1 (WP1 to WP2): a leg along a parallel joins two points on it"},
         {"too many points", Gpx("<rte>" + Repeat("<rtept lat=\"1\" lon=\"1\"/>", wayline::LargestRoutePoints + 1) + "</rte>"),
          "line 3: a route holds more than 10000 points"},
         {"too many routes", Gpx(Repeat("<rte/>", wayline::LargestRoutes + 1)), "line 3: the file holds more than 1000 routes"},
