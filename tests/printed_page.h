@@ -13,10 +13,12 @@
 
 namespace testsupport {
 
-inline QString PrintedPage()
+// `to` names the PDF file (a temporary one when empty); a file that cannot
+// be written leaves the page empty and the failure with the error report.
+inline QString PrintedPage(const QString& to = {})
 {
     QTemporaryDir dir;
-    const QString pdf = dir.filePath(QStringLiteral("page.pdf"));
+    const QString pdf = to.isEmpty() ? dir.filePath(QStringLiteral("page.pdf")) : to;
     platform::SetPrintDialog([&](QPrinter& printer, QWidget*) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);

@@ -42,7 +42,8 @@ TGridInForm::TGridInForm(QWidget* parent)
         Results.push_back(AddResult(resultForm, platform::ToQt(name).remove(' '), platform::ToQt(name)));
     Body()->addWidget(results);
 
-    SetPage(QStringLiteral("UTM to geographic"), [this] { return Page(); });
+    SetPage({QStringLiteral("UTM to geographic"), QStringLiteral("The geographic position could not be printed")},
+            [this] { return Page(); });
     Finish();
     Recompute();
 }

@@ -43,7 +43,8 @@ TGridOutForm::TGridOutForm(QWidget* parent)
         Results.push_back(AddResult(resultForm, platform::ToQt(name).remove(' '), platform::ToQt(name)));
     Body()->addWidget(results);
 
-    SetPage(QStringLiteral("Geographic to UTM"), [this] { return Page(); });
+    SetPage({QStringLiteral("Geographic to UTM"), QStringLiteral("The grid position could not be printed")},
+            [this] { return Page(); });
     Finish();
     Recompute(true);
 }

@@ -41,7 +41,7 @@ ModuleWindow::ModuleWindow(const QString& objectName, const QString& title, QWid
     print_ = file_->addAction(QStringLiteral("&Print"), this, [this] {
         Guarded([this] {
             if (page_)
-                Printing().Print(this, document_, [this](PrintCanvas& canvas) { DrawResultsPage(canvas, page_()); });
+                Printing().Print(this, job_, [this](PrintCanvas& canvas) { DrawResultsPage(canvas, page_()); });
         });
     });
     file_->addSeparator();
@@ -141,7 +141,12 @@ void ModuleWindow::SetResult(QLabel* result, const std::string& text)
 
 void ModuleWindow::SetPage(const QString& document, std::function<ResultsPage()> page)
 {
-    document_ = document;
+    SetPage(PrintJob::Named(document), std::move(page));
+}
+
+void ModuleWindow::SetPage(const PrintJob& job, std::function<ResultsPage()> page)
+{
+    job_ = job;
     page_ = std::move(page);
 }
 

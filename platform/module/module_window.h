@@ -11,6 +11,7 @@
 
 #include "geo/angle_text.h"
 #include "platform/module/results_page.h"
+#include "platform/print/print_service.h"
 
 #include <QMainWindow>
 
@@ -81,8 +82,10 @@ protected:
 
     // What File > Print puts on the page, drawn when the user prints.
     // `document` names it in the print queue and in a failure ("The
-    // distance and course could not be printed to …").
+    // distance and course could not be printed to …"); a job says both
+    // itself where the name reads badly in the failure.
     void SetPage(const QString& document, std::function<ResultsPage()> page);
+    void SetPage(const PrintJob& job, std::function<ResultsPage()> page);
 
     // Runs `handler` inside the standard error report's guard.
     static void Guarded(const std::function<void()>& handler);
@@ -97,7 +100,7 @@ private:
     QMenu* file_ = nullptr;
     QAction* print_ = nullptr;
     std::vector<QLabel*> results_;
-    QString document_;
+    PrintJob job_;
     std::function<ResultsPage()> page_;
 };
 

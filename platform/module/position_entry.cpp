@@ -5,7 +5,6 @@
 #include "platform/widgets/mask_edit.h"
 
 #include <QFormLayout>
-#include <QKeyEvent>
 #include <QHBoxLayout>
 
 #include <cmath>
@@ -63,19 +62,11 @@ PositionEntry::PositionEntry(QWidget* window, const QString& prefix, const QStri
         });
     });
     for (MaskEdit* field : {Lat, Lon})
-        field->installEventFilter(this);
+        connect(field, &MaskEdit::restored, this, [this] {
+            if (clearOnEscape_)
+                status_({});
+        });
     FormatChanged();
-}
-
-bool PositionEntry::eventFilter(QObject* watched, QEvent* event)
-{
-    // Escape has brought the stored text back once its key is released:
-    // nothing typed is left, so nothing is wrong any more.
-    auto* field = qobject_cast<MaskEdit*>(watched);
-    if (clearOnEscape_ && field && event->type() == QEvent::KeyRelease &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && !field->ChangedByTyping())
-        status_({});
-    return false;
 }
 
 void PositionEntry::AddRows(QFormLayout* form)

@@ -61,9 +61,6 @@ signals:
     // The stored position changed through the user.
     void changed();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void MagnitudeExit(bool isLongitude);
     void LetterExit(bool isLongitude);

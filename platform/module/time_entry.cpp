@@ -4,7 +4,6 @@
 #include "platform/desktop/error_report.h"
 #include "platform/widgets/mask_edit.h"
 
-#include <QKeyEvent>
 
 #include <algorithm>
 
@@ -36,8 +35,8 @@ TimeEntry::TimeEntry(QWidget* window, const QString& objectName, const QString& 
     Field->SetSignsAllowed(false);
     Field->SetEditMask(Mask);
     Field->SetText(Text(0));
-    Field->installEventFilter(this);
     connect(Field, &MaskEdit::exited, this, [this] { Guard([this] { Exit(); }); });
+    connect(Field, &MaskEdit::restored, this, [this] { status_({}); });
 }
 
 void TimeEntry::SetSeconds(int seconds)
@@ -64,15 +63,6 @@ void TimeEntry::Exit()
         return;
     seconds_ = seconds;
     emit changed();
-}
-
-bool TimeEntry::eventFilter(QObject* watched, QEvent* event)
-{
-    // As the position fields: Escape's release finds the stored text back.
-    if (watched == Field && event->type() == QEvent::KeyRelease &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && !Field->ChangedByTyping())
-        status_({});
-    return false;
 }
 
 } // namespace platform

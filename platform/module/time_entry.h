@@ -33,9 +33,6 @@ public:
 signals:
     void changed();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void Exit();
 

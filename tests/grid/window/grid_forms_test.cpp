@@ -165,4 +165,28 @@ TEST(GridForm, RefusedEntriesClearTheResultsAndOnlyZonesThatTakeThePositionAreOf
     EXPECT_TRUE(errors.messages.isEmpty()) << errors.messages.join('\n').toStdString();
 }
 
+// A page that cannot be printed names itself in the failure.
+TEST(GridForm, AFailedPrintNamesThePage)
+{
+    const QString nowhere = QStringLiteral("/nonexistent-folder/page.pdf");
+    ErrorRecorder errors;
+    {
+        grid::TGridOutForm out;
+        ShowActive(out);
+        Enter(out.Position.Lat);
+        PrintedPage(nowhere);
+    }
+    {
+        grid::TGridInForm in;
+        ShowActive(in);
+        Enter(in.ZoneEdit);
+        PrintedPage(nowhere);
+    }
+    ASSERT_EQ(errors.messages.size(), 2);
+    EXPECT_TRUE(errors.messages[0].startsWith(QStringLiteral("The grid position could not be printed to ") + nowhere))
+        << errors.messages[0].toStdString();
+    EXPECT_TRUE(errors.messages[1].startsWith(QStringLiteral("The geographic position could not be printed to ") + nowhere))
+        << errors.messages[1].toStdString();
+}
+
 } // namespace

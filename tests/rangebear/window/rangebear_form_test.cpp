@@ -111,6 +111,11 @@ TEST(RangeBearForm, RefusedEntryKeepsTheFieldAndSaysWhy)
     const QString page = PrintedPage();
     EXPECT_TRUE(page.contains(QStringLiteral("Geodesic distance : ") + form.Results[3]->text())) << page.toStdString();
     EXPECT_TRUE(errors.messages.isEmpty()) << errors.messages.join('\n').toStdString();
+    // A page that cannot be printed names itself in the failure.
+    PrintedPage(QStringLiteral("/nonexistent-folder/page.pdf"));
+    ASSERT_EQ(errors.messages.size(), 1);
+    EXPECT_TRUE(errors.messages[0].startsWith(QStringLiteral("The distance and course could not be printed to /nonexistent-folder/page.pdf")))
+        << errors.messages[0].toStdString();
 }
 
 } // namespace
