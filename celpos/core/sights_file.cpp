@@ -64,6 +64,12 @@ constexpr Number IndexErrorField{"The index error", -30, 30};
 constexpr Number WatchErrorField{"The watch error", -3600, 3600};
 constexpr Number Dut1Field{"DUT1", -0.9, 0.9};
 
+constexpr std::pair<std::string_view, const Number*> NumberKeys[] = {
+    {"course", &CourseField},           {"speed", &SpeedField},           {"height-of-eye", &HeightField},
+    {"temperature", &TemperatureField}, {"pressure", &PressureField},     {"index-error", &IndexErrorField},
+    {"watch-error", &WatchErrorField},  {"dut1", &Dut1Field},
+};
+
 double Read(const std::string& text, const Number& field)
 {
     const double value = ReadDecimal(text, field.Name);
@@ -94,6 +100,14 @@ Sight SightOf(const SightEntry& e)
 }
 
 } // namespace
+
+double ReadSightsNumber(std::string_view key, const std::string& text)
+{
+    for (const auto& [name, field] : NumberKeys)
+        if (name == key)
+            return Read(text, *field);
+    throw SightError("'" + std::string(key) + "' is no number of a sights file");
+}
 
 std::string SightText(const SightEntry& s)
 {
@@ -199,8 +213,8 @@ SightsEntries ReadSightsFile(std::string_view text)
         }
         return v.Text;
     };
-    const auto number = [&checked](const std::string& key, const Number& field) {
-        return checked(key, [&field](const std::string& t) { Read(t, field); });
+    const auto number = [&checked](const std::string& key) {
+        return checked(key, [&key](const std::string& t) { ReadSightsNumber(key, t); });
     };
 
     SightsEntries e;
@@ -209,14 +223,14 @@ SightsEntries ReadSightsFile(std::string_view text)
         if (!geo::ReadPosition(t, e.DrLatDeg, e.DrLonDeg, why))
             throw SightError(why);
     });
-    e.Course = number("course", CourseField);
-    e.Speed = number("speed", SpeedField);
-    e.HeightOfEye = number("height-of-eye", HeightField);
-    e.Temperature = number("temperature", TemperatureField);
-    e.Pressure = number("pressure", PressureField);
-    e.IndexError = number("index-error", IndexErrorField);
-    e.WatchError = number("watch-error", WatchErrorField);
-    e.Dut1 = number("dut1", Dut1Field);
+    e.Course = number("course");
+    e.Speed = number("speed");
+    e.HeightOfEye = number("height-of-eye");
+    e.Temperature = number("temperature");
+    e.Pressure = number("pressure");
+    e.IndexError = number("index-error");
+    e.WatchError = number("watch-error");
+    e.Dut1 = number("dut1");
     checked("display", [&e](const std::string& t) {
         const auto* found = std::ranges::find(geo::AngleFormatNames, t);
         if (found == std::end(geo::AngleFormatNames))

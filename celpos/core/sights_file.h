@@ -81,6 +81,12 @@ SightsEntries ReadSightsFile(std::string_view text);
 // ("Sight 2: ...") for what cannot be taken.
 SightRound RoundOf(const SightsEntries& entries);
 
+// A number field of the file by its key ("course", "speed",
+// "height-of-eye", "temperature", "pressure", "index-error",
+// "watch-error", "dut1"), read as typed and held to its range. Throws
+// SightError with what is wrong ("The course 400 is outside 0 to 359.9").
+double ReadSightsNumber(std::string_view key, const std::string& text);
+
 // One sight as the command line and the file write it: "Sun, lower,
 // 2026-12-09T12:04:31Z, 35°12.4[, noon][, ie -1.2]"; and read it back
 // (the limb may be left out: the body's default). Throws SightError.
