@@ -85,6 +85,7 @@ Sight SightOf(const SightEntry& e)
     s.Body = e.Body;
     s.LimbTaken = e.LimbTaken;
     s.WatchUtc = ReadTime(e.Time);
+    s.Noon = e.Noon;
     s.HsDeg = ReadSextantAltitude(e.Hs);
     if (!(s.HsDeg >= 0 && s.HsDeg <= 90))
         throw SightError("The sextant altitude " + e.Hs + " is outside 0 to 90\xC2\xB0");
@@ -248,7 +249,7 @@ SightsEntries ReadSightsFile(std::string_view text)
         checked("sight-" + std::to_string(i), [&e](const std::string& t) {
             SightEntry s = ReadSightText(t);
             if (SightText(s) != t)
-                throw SightError("'" + geo::ShownText(t) + "' is not written as a sight file writes it: " +
+                throw SightError("'" + geo::ShownText(t) + "' is not written as a sights file writes it: " +
                                  SightText(s));
             e.Sights.push_back(s);
         });
