@@ -176,8 +176,10 @@ void TideCurve::paintEvent(QPaintEvent*)
         painter.setPen(GridLine);
         painter.drawLine(QPointF(x(tick.Time), plot.top()), QPointF(x(tick.Time), plot.bottom()));
         painter.setPen(Ink);
+        // Labels stay inside the picture at its ends.
+        const double left = std::clamp(x(tick.Time) - 30, 0.0, std::max(0.0, width() - 60.0));
         if (!tick.Label.isEmpty())
-            painter.drawText(QRectF(x(tick.Time) - 30, plot.bottom() + 2, 60, 16), Qt::AlignCenter, tick.Label);
+            painter.drawText(QRectF(left, plot.bottom() + 2, 60, 16), Qt::AlignCenter, tick.Label);
     }
     painter.drawText(QRectF(plot.left(), plot.bottom() + 18, plot.width(), 16), Qt::AlignCenter,
                      QString::fromStdString(d.Clock ? d.Clock->Name() : std::string("UTC")));

@@ -12,7 +12,9 @@
 #include "platform/widgets/mask_edit.h"
 #include "timezones/time_errors.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QCompleter>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -124,7 +126,10 @@ void TTideForm::BuildStation(QBoxLayout* where)
     Completer->setModel(new QStringListModel(Completer));
     StationName->setCompleter(Completer);
     form->addRow(QStringLiteral("&Station:"), StationName);
-    connect(StationName, &QLineEdit::editingFinished, this, [this] { Guarded([this] { TakeStationName(); }); });
+    // Taken on Return and whenever the field is left: the focus leaving it
+    // while its completions are shown sends no editingFinished.
+    connect(StationName, &QLineEdit::returnPressed, this, [this] { Guarded([this] { TakeStationName(); }); });
+    StationName->installEventFilter(this);
     connect(Completer, qOverload<const QString&>(&QCompleter::activated), this, [this](const QString& name) {
         Guarded([this, name] {
             StationName->setText(name);
@@ -232,6 +237,7 @@ void TTideForm::UseData(TideDatabase data, const std::string& keepStation)
     QStringList names;
     for (const Station* s : ListStations(data, kind))
         names << FromUtf8(s->Name);
+    const bool first = !data_;
     choice_ = {};
     data_ = std::move(data);
     static_cast<QStringListModel*>(Completer->model())->setStringList(names);
@@ -243,14 +249,15 @@ void TTideForm::UseData(TideDatabase data, const std::string& keepStation)
         chosen = ListStations(*data_, kind).front();
     if (!keepStation.empty() && chosen->Name != keepStation)
         SetStatus(Latin1Of("The tide data hold no station " + keepStation + ": " + chosen->Name + " is shown"));
+    if (first) {
+        // The present on the station's clock, before the first predictions.
+        const timezones::Zone zone = StationZone(*chosen);
+        const double now = now_();
+        Day->setDate(QDateOf(DateIn(zone, now)));
+        AtDate->setDate(Day->date());
+        AtTime.SetSeconds(zone.LocalTimeOf(timezones::RoundToSecond(now)).SecondOfDay);
+    }
     ChooseStation(*chosen, std::nullopt);
-    // The present on the zone's clock, once the window has a zone.
-    const timezones::Zone zone = ShownZone();
-    const double now = now_();
-    Day->setDate(QDateOf(DateIn(zone, now)));
-    AtDate->setDate(Day->date());
-    AtTime.SetSeconds(zone.LocalTimeOf(timezones::RoundToSecond(now)).SecondOfDay);
-    Recompute();
 }
 
 void TTideForm::ChooseStation(const Station& station, std::optional<NearBy> near)
@@ -278,6 +285,19 @@ void TTideForm::ShowStation()
     }
 }
 
+bool TTideForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == StationName && event->type() == QEvent::FocusOut) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        // A menu or another window keeps the field the one being typed in.
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
+            Completer->popup()->hide();
+            Guarded([this] { TakeStationName(); });
+        }
+    }
+    return ModuleWindow::eventFilter(watched, event);
+}
+
 void TTideForm::TakeStationName()
 {
     if (!data_)
@@ -297,7 +317,12 @@ void TTideForm::TakeNearest()
 {
     if (!data_)
         return;
+    // The fields say they changed whenever one is left; a station is found
+    // only for a position the user has not asked for yet.
     const double lat = Near.Latitude(), lon = Near.Longitude();
+    if (lat == nearAsked_.first && lon == nearAsked_.second)
+        return;
+    nearAsked_ = {lat, lon};
     const NearStation found = NearestStation(*data_, lat, lon, KindOf(mode_));
     ChooseStation(*found.Found, NearBy{lat, lon, found.DistanceNm, found.CourseDeg});
 }

@@ -15,6 +15,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class QBoxLayout;
@@ -76,6 +77,9 @@ public:
     // The events shown, and the zone their times are shown in.
     const std::vector<TideEvent>& ShownEvents() const { return events_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void Build();
     void BuildStation(QBoxLayout* where);
@@ -105,6 +109,7 @@ private:
     std::optional<TideDatabase> data_;
     StationChoice choice_;
     std::vector<TideEvent> events_;
+    std::pair<double, double> nearAsked_{0, 0}; // the position the nearest station was last found for
     std::string refusal_; // the status message of predictions refused, while it stands
     std::vector<std::string> zoneNames_; // the named zones of the list, after its first three
     QTimer* clock_ = nullptr;

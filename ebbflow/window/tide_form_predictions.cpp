@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
 #include <QTableWidget>
 
 namespace ebbflow {
@@ -98,6 +99,11 @@ void TTideForm::ShowTable(const timezones::Zone& zone)
             Events->setItem(static_cast<int>(i), c, new QTableWidgetItem(FromUtf8(cells[c])));
     }
     Events->resizeColumnsToContents();
+    // Every column in view: the table is as wide as what it holds.
+    int width = Events->frameWidth() * 2 + Events->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < Events->columnCount(); ++c)
+        width += Events->columnWidth(c);
+    Events->setMinimumWidth(width);
 }
 
 void TTideForm::RecomputeAt()
