@@ -53,14 +53,26 @@ platform::ResultsPage TCelPosForm::FixPage() const
         page.Results = FixLines(*fix_);
     else
         page.Results = {{"Fix", platform::FromQt(QString::fromUtf8(problem_.c_str()))}};
-    page.Headings = {"No.", "Body", "UT", "Hs", "Ho", "Hc", "Zn", "Intercept", "Residual"};
-    for (int row = 0; row < SightTable->rowCount(); ++row) {
-        std::vector<std::string> cells = {std::to_string(row + 1)};
-        for (int column = 0; column < SightTable->columnCount(); ++column)
-            if (column != 1) // the limb is on the worksheet
-                cells.push_back(SightTable->item(row, column) ? platform::FromQt(SightTable->item(row, column)->text()) : "");
+    // Narrow columns: the time of day (the dates are the inputs'), the
+    // intercept in miles, positive toward.
+    page.Headings = {"No.", "Body", "UT", "Ho", "Hc", "Zn", "Intercept nm", "Residual"};
+    for (std::size_t i = 0; i < entries_.Sights.size(); ++i) {
+        const SightEntry& s = entries_.Sights[i];
+        std::vector<std::string> cells = {std::to_string(i + 1), s.Body, s.Time.substr(11, 8), "", "", "", "", ""};
+        if (i < reductions_.size()) {
+            const SightReduction& r = reductions_[i];
+            cells[3] = AltitudeText(r.Corrections.HoDeg);
+            cells[4] = AltitudeText(r.Computed.HcDeg);
+            cells[5] = AzimuthText(r.Computed.ZnDeg);
+            cells[6] = (r.InterceptNm >= 0.05 ? "+" : "") + geo::DecimalText(r.InterceptNm, 1);
+        }
+        if (fix_ && i < fix_->ResidualsArcmin.size())
+            cells[7] = CorrectionText(fix_->ResidualsArcmin[i]);
         page.Rows.push_back(cells);
     }
+    if (!entries_.Sights.empty())
+        page.Inputs.emplace_back("Sights", entries_.Sights.front().Time.substr(0, 10) + " to " +
+                                               entries_.Sights.back().Time.substr(0, 10) + " (UT)");
     page.Notes = Conventions;
     return page;
 }
