@@ -102,6 +102,7 @@ TCelPosForm::TCelPosForm(QWidget* parent)
     SetPage(QStringLiteral("Position fix"), [this] { return FixPage(); });
     Finish();
     ShowEntries();
+    Dr.Lat->setFocus(Qt::OtherFocusReason); // where a round begins
 }
 
 TCelPosForm::~TCelPosForm() = default;
@@ -115,11 +116,11 @@ platform::Edit* TCelPosForm::NumberField(const char* objectName, const QString& 
     return field;
 }
 
-platform::Edit* TCelPosForm::AddNumberField(QFormLayout* form, const char* objectName, const QString& name,
+platform::Edit* TCelPosForm::AddNumberField(QFormLayout* form, const char* objectName, const QString& caption,
                                             std::string SightsEntries::*member, const std::function<void(const std::string&)>& check)
 {
-    platform::Edit* field = NumberField(objectName, name);
-    form->addRow(name + ':', field);
+    platform::Edit* field = NumberField(objectName, QString(caption).remove('&'));
+    form->addRow(caption + ':', field); // its access key takes the focus to the field
     new StoredField(
         field, [this, member] { return entries_.*member; },
         [this, member, check](const std::string& text) {
@@ -145,18 +146,18 @@ void TCelPosForm::MakeVoyageFields()
     const auto number = [](const char* key) {
         return [key](const std::string& text) { ReadSightsNumber(key, text); };
     };
-    CourseEdit = AddNumberField(voyageForm, "CourseEdit", QStringLiteral("Course"), &SightsEntries::Course, number("course"));
-    SpeedEdit = AddNumberField(voyageForm, "SpeedEdit", QStringLiteral("Speed"), &SightsEntries::Speed, number("speed"));
+    CourseEdit = AddNumberField(voyageForm, "CourseEdit", QStringLiteral("&Course"), &SightsEntries::Course, number("course"));
+    SpeedEdit = AddNumberField(voyageForm, "SpeedEdit", QStringLiteral("&Speed"), &SightsEntries::Speed, number("speed"));
     top->addWidget(voyage);
 
     auto* conditions = new QGroupBox(QStringLiteral("Conditions"), centralWidget());
     auto* form = new QFormLayout(conditions);
-    HeightEdit = AddNumberField(form, "HeightEdit", QStringLiteral("Height of eye"), &SightsEntries::HeightOfEye, number("height-of-eye"));
-    TemperatureEdit = AddNumberField(form, "TemperatureEdit", QStringLiteral("Temperature"), &SightsEntries::Temperature, number("temperature"));
-    PressureEdit = AddNumberField(form, "PressureEdit", QStringLiteral("Pressure"), &SightsEntries::Pressure, number("pressure"));
-    IndexErrorEdit = AddNumberField(form, "IndexErrorEdit", QStringLiteral("Index error"), &SightsEntries::IndexError, number("index-error"));
-    WatchErrorEdit = AddNumberField(form, "WatchErrorEdit", QStringLiteral("Watch error"), &SightsEntries::WatchError, number("watch-error"));
-    Dut1Edit = AddNumberField(form, "Dut1Edit", QStringLiteral("DUT1"), &SightsEntries::Dut1, number("dut1"));
+    HeightEdit = AddNumberField(form, "HeightEdit", QStringLiteral("Height of &eye"), &SightsEntries::HeightOfEye, number("height-of-eye"));
+    TemperatureEdit = AddNumberField(form, "TemperatureEdit", QStringLiteral("&Temperature"), &SightsEntries::Temperature, number("temperature"));
+    PressureEdit = AddNumberField(form, "PressureEdit", QStringLiteral("&Pressure"), &SightsEntries::Pressure, number("pressure"));
+    IndexErrorEdit = AddNumberField(form, "IndexErrorEdit", QStringLiteral("&Index error"), &SightsEntries::IndexError, number("index-error"));
+    WatchErrorEdit = AddNumberField(form, "WatchErrorEdit", QStringLiteral("&Watch error"), &SightsEntries::WatchError, number("watch-error"));
+    Dut1Edit = AddNumberField(form, "Dut1Edit", QStringLiteral("DUT&1"), &SightsEntries::Dut1, number("dut1"));
     top->addWidget(conditions);
     Body()->addLayout(top);
     AddDisplayGroup(Body(), [this] { Dr.FormatChanged(); });
@@ -185,7 +186,7 @@ void TCelPosForm::MakeSightFields()
             [this](int row) { Guarded([this, row] { SelectSight(row); }); });
     left->addWidget(SightTable);
     auto* buttons = new QHBoxLayout;
-    AddButton = new QPushButton(QStringLiteral("A&dd sight"), sights);
+    AddButton = new QPushButton(QStringLiteral("Add si&ght"), sights);
     AddButton->setObjectName(QStringLiteral("AddButton"));
     AddButton->setToolTip(QStringLiteral("Insert, in the table"));
     DeleteButton = new QPushButton(QStringLiteral("De&lete sight"), sights);
@@ -210,7 +211,7 @@ void TCelPosForm::MakeSightFields()
             BodyBox->addItem(QString::fromStdString(name));
     BodyBox->completer()->setCaseSensitivity(Qt::CaseInsensitive);
     BodyBox->completer()->setCompletionMode(QCompleter::InlineCompletion);
-    editor->addRow(QStringLiteral("Body:"), BodyBox);
+    editor->addRow(QStringLiteral("&Body:"), BodyBox);
     connect(BodyBox->lineEdit(), &QLineEdit::editingFinished, this, [this] {
         Guarded([this] {
             const std::optional<std::string> name = astro::BodyName(platform::FromQt(BodyBox->currentText()));
@@ -230,16 +231,16 @@ void TCelPosForm::MakeSightFields()
     LimbBox->setObjectName(QStringLiteral("LimbBox"));
     LimbBox->setAccessibleName(QStringLiteral("Limb"));
     LimbBox->addItems({QStringLiteral("lower"), QStringLiteral("upper"), QStringLiteral("centre")});
-    editor->addRow(QStringLiteral("Limb:"), LimbBox);
+    editor->addRow(QStringLiteral("Li&mb:"), LimbBox);
     connect(LimbBox, &QComboBox::activated, this, [this](int index) {
         Guarded([this, index] { SightFieldChanged([index](SightEntry& s) { s.LimbTaken = static_cast<Limb>(index); }); });
     });
-    SightDate = AddDateField(editor, QStringLiteral("SightDate"), QStringLiteral("Sight date"), QStringLiteral("Date"),
+    SightDate = AddDateField(editor, QStringLiteral("SightDate"), QStringLiteral("Sight date"), QStringLiteral("&Date"),
                              [this] { SightFieldChanged([](SightEntry&) {}); });
-    editor->addRow(QStringLiteral("UT:"), SightTime.Field);
+    editor->addRow(QStringLiteral("&UT:"), SightTime.Field);
     connect(&SightTime, &platform::TimeEntry::changed, this, [this] { Guarded([this] { SightFieldChanged([](SightEntry&) {}); }); });
     HsEdit = NumberField("HsEdit", QStringLiteral("Sextant altitude"));
-    editor->addRow(QStringLiteral("Hs:"), HsEdit);
+    editor->addRow(QStringLiteral("Hs (se&xtant altitude):"), HsEdit);
     new StoredField(
         HsEdit, [this] { return Selected() < 0 ? std::string() : platform::FromQt(QString::fromStdString(entries_.Sights[Selected()].Hs)); },
         [this](const std::string& text) {
@@ -252,7 +253,7 @@ void TCelPosForm::MakeSightFields()
         [this](const std::string& m) { SetStatus(m); });
     SightIndexEdit = NumberField("SightIndexEdit", QStringLiteral("Sight index error"));
     SightIndexEdit->setToolTip(QStringLiteral("Empty: the index error of all the sights"));
-    editor->addRow(QStringLiteral("Index error:"), SightIndexEdit);
+    editor->addRow(QStringLiteral("Its index e&rror:"), SightIndexEdit);
     new StoredField(
         SightIndexEdit, [this] { return Selected() < 0 ? std::string() : entries_.Sights[Selected()].IndexError; },
         [this](const std::string& text) {
@@ -280,7 +281,7 @@ void TCelPosForm::MakeResults()
         Worksheet[name] = AddResult(sheetForm, QStringLiteral("Worksheet") + QString::fromLatin1(name).remove(' ').remove('-'),
                                     QString::fromLatin1(name));
     results->addWidget(worksheet);
-    auto* fix = new QGroupBox(QStringLiteral("Fix"), centralWidget());
+    auto* fix = new QGroupBox(QStringLiteral("Position fix"), centralWidget());
     auto* fixForm = new QFormLayout(fix);
     for (const char* name : FixNames)
         FixResults[name] = AddResult(fixForm, QStringLiteral("Fix") + QString::fromLatin1(name).remove(' '),

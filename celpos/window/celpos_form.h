@@ -73,7 +73,7 @@ private:
     void MakeSightFields();
     void MakeResults();
     void MakeMenus();
-    platform::Edit* AddNumberField(class QFormLayout* form, const char* objectName, const QString& name,
+    platform::Edit* AddNumberField(class QFormLayout* form, const char* objectName, const QString& caption,
                                    std::string SightsEntries::*field, const std::function<void(const std::string&)>& check);
     platform::Edit* NumberField(const char* objectName, const QString& name);
 
