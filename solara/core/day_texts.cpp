@@ -26,13 +26,15 @@ std::string Times(const std::vector<double>& events, const timezones::Zone& zone
 }
 
 std::string Minutes(const std::vector<double>& events, const timezones::Zone& zone, timezones::CivilDate date,
-                    const std::string& none)
+                    bool forPage)
 {
     if (events.empty())
-        return none;
+        return "--:--";
+    if (forPage)
+        return MinuteText(events.front(), zone, date) + (events.size() > 1 ? "+" : "");
     std::string text;
     for (const double t : events)
-        text += (text.empty() ? "" : " ") + MinuteText(t, zone, date);
+        text += (text.empty() ? "" : ", ") + MinuteText(t, zone, date);
     return text;
 }
 
@@ -52,21 +54,21 @@ bool SunCrossesHorizon(const astro::SunDay& s)
 // The cell of a twilight: on a day the Sun rises or sets, a level it
 // crosses neither way is one the night never gets below.
 std::string TwilightCell(const std::vector<double>& these, const std::vector<double>& other, const astro::SunDay& s,
-                         const timezones::Zone& zone, timezones::CivilDate date)
+                         const timezones::Zone& zone, timezones::CivilDate date, bool forPage)
 {
     if (these.empty() && other.empty() && SunCrossesHorizon(s))
         return "all night";
-    return Minutes(these, zone, date, "--:--");
+    return Minutes(these, zone, date, forPage);
 }
 
 std::string RiseSetCell(const std::vector<double>& events, const astro::SunDay& s, const timezones::Zone& zone,
-                        timezones::CivilDate date)
+                        timezones::CivilDate date, bool forPage)
 {
     if (s.State == astro::DayState::AboveAllDay)
         return "above";
     if (s.State == astro::DayState::BelowAllDay)
         return "below";
-    return Minutes(events, zone, date, "--:--");
+    return Minutes(events, zone, date, forPage);
 }
 
 } // namespace
@@ -192,11 +194,19 @@ Lines MonthPhaseLines(const std::vector<AlmanacDay>& month, const timezones::Zon
 
 std::vector<std::string> MonthHeadings()
 {
-    return {"Date",   "Astr. dawn", "Naut. dawn", "Civil dawn", "Sunrise",  "Mer. pass.", "Sunset",
-            "Civil dusk", "Naut. dusk", "Astr. dusk", "Moonrise", "Moonset", "Age",        "Illum."};
+    return {"Date",          "Astronomical dawn", "Nautical dawn",     "Civil dawn", "Sunrise",
+            "Meridian passage", "Sunset",         "Civil dusk",        "Nautical dusk", "Astronomical dusk",
+            "Moonrise",      "Moonset",           "Moon's age",        "Illuminated"};
 }
 
-std::vector<std::string> MonthRow(const AlmanacDay& day, const timezones::Zone& zone)
+std::vector<std::vector<std::string>> MonthPageHeadings()
+{
+    return {{"Date", "Astr.", "Naut.", "Civil", "Sun-", "Mer.", "Sun-", "Civil", "Naut.", "Astr.", "Moon-", "Moon-", "Age",
+             "Illum."},
+            {"", "dawn", "dawn", "dawn", "rise", "pass.", "set", "dusk", "dusk", "dusk", "rise", "set", "days", ""}};
+}
+
+std::vector<std::string> MonthRow(const AlmanacDay& day, const timezones::Zone& zone, bool forPage)
 {
     const astro::SunDay& s = day.Events.Sun;
     const timezones::CivilDate date = day.Date;
@@ -206,27 +216,20 @@ std::vector<std::string> MonthRow(const AlmanacDay& day, const timezones::Zone& 
     label += WeekdayNames[timezones::WeekdayFromDays(timezones::DaysFromCivil(date))];
     return {
         label,
-        TwilightCell(s.AstronomicalDawn, s.AstronomicalDusk, s, zone, date),
-        TwilightCell(s.NauticalDawn, s.NauticalDusk, s, zone, date),
-        TwilightCell(s.CivilDawn, s.CivilDusk, s, zone, date),
-        RiseSetCell(s.Sunrise, s, zone, date),
-        Minutes(PassageTimes(s.MeridianPassages), zone, date, "--:--"),
-        RiseSetCell(s.Sunset, s, zone, date),
-        TwilightCell(s.CivilDusk, s.CivilDawn, s, zone, date),
-        TwilightCell(s.NauticalDusk, s.NauticalDawn, s, zone, date),
-        TwilightCell(s.AstronomicalDusk, s.AstronomicalDawn, s, zone, date),
-        Minutes(day.Events.Moon.Moonrise, zone, date, "--:--"),
-        Minutes(day.Events.Moon.Moonset, zone, date, "--:--"),
+        TwilightCell(s.AstronomicalDawn, s.AstronomicalDusk, s, zone, date, forPage),
+        TwilightCell(s.NauticalDawn, s.NauticalDusk, s, zone, date, forPage),
+        TwilightCell(s.CivilDawn, s.CivilDusk, s, zone, date, forPage),
+        RiseSetCell(s.Sunrise, s, zone, date, forPage),
+        Minutes(PassageTimes(s.MeridianPassages), zone, date, forPage),
+        RiseSetCell(s.Sunset, s, zone, date, forPage),
+        TwilightCell(s.CivilDusk, s.CivilDawn, s, zone, date, forPage),
+        TwilightCell(s.NauticalDusk, s.NauticalDawn, s, zone, date, forPage),
+        TwilightCell(s.AstronomicalDusk, s.AstronomicalDawn, s, zone, date, forPage),
+        Minutes(day.Events.Moon.Moonrise, zone, date, forPage),
+        Minutes(day.Events.Moon.Moonset, zone, date, forPage),
         geo::DecimalText(day.Events.Phase.Age, 1),
         geo::DecimalText(day.Events.Phase.IlluminatedFraction * 100.0, 0) + "%",
     };
-}
-
-std::string MonthTableNote(const timezones::Zone& zone)
-{
-    return "Times of " + zone.Name() +
-           " to the minute. above, below: the Sun above, below the horizon all day; all night: twilight all night; "
-           "--:-- no such event.";
 }
 
 } // namespace solara

@@ -47,14 +47,21 @@ Lines DayLines(const AlmanacDay& day, const timezones::Zone& zone);
 // "none this month").
 Lines MonthPhaseLines(const std::vector<AlmanacDay>& month, const timezones::Zone& zone);
 
-// The month table: its headings, and a day's row (times to the minute,
-// "--:--" for an event that does not happen, "above" and "below" for the
-// Sun's rise and set on days it stays above or below the horizon, "all
-// night" for a twilight the night never gets beyond).
+// The month table: its headings (full names, for the window and a screen
+// reader), and a day's row (times to the minute, "--:--" for an event that
+// does not happen, "above" and "below" for the Sun's rise and set on days
+// it stays above or below the horizon, "all night" for a twilight the
+// night never gets beyond). Two events of a kind in one day are both
+// shown, or on the page, where a column holds five characters, the first
+// with "+" after it.
 std::vector<std::string> MonthHeadings();
-std::vector<std::string> MonthRow(const AlmanacDay& day, const timezones::Zone& zone);
+std::vector<std::string> MonthRow(const AlmanacDay& day, const timezones::Zone& zone, bool forPage = false);
+
+// The page's headings, in two lines ("Sun-" over "rise").
+std::vector<std::vector<std::string>> MonthPageHeadings();
 
 // The page's note that says what the table's words stand for.
-std::string MonthTableNote(const timezones::Zone& zone);
+inline constexpr const char* MonthTableNote =
+    "above, below: the Sun above, below the horizon all day; all night: twilight all night; +: two that day";
 
 } // namespace solara

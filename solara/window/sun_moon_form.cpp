@@ -85,15 +85,18 @@ TSunMoonForm::TSunMoonForm(QWidget* parent)
     ZoneNameEdit = new platform::Edit(input);
     ZoneNameEdit->setObjectName(QStringLiteral("ZoneNameEdit"));
     ZoneNameEdit->setAccessibleName(QStringLiteral("Zone name"));
-    QStringList names;
     try {
         for (const std::string& name : timezones::ZoneNames())
-            names << QString::fromStdString(name);
+            zoneNames_ << QString::fromStdString(name);
     } catch (const timezones::TimeError& e) {
         SetStatus(e.what()); // the names cannot be offered; a name typed is still read
     }
-    auto* completer = new QCompleter(names, ZoneNameEdit);
+    // Completed as it is typed, in the field itself: the rest of the first
+    // name that starts so is filled in, selected, for the next key to
+    // replace or Tab to take.
+    auto* completer = new QCompleter(zoneNames_, ZoneNameEdit);
     completer->setCaseSensitivity(Qt::CaseInsensitive);
+    completer->setCompletionMode(QCompleter::InlineCompletion);
     ZoneNameEdit->setCompleter(completer);
     form->addRow(QStringLiteral("Zone &name:"), ZoneNameEdit);
     top->addWidget(input);
@@ -167,7 +170,7 @@ bool TSunMoonForm::eventFilter(QObject* watched, QEvent* event)
             SetStatus({});
             return true;
         }
-        if (watched == ZoneNameEdit && !(ZoneNameEdit->completer() && ZoneNameEdit->completer()->popup()->isVisible())) {
+        if (watched == ZoneNameEdit) {
             ZoneNameEdit->SetText(named_ ? named_->Name() : std::string());
             ZoneNameEdit->selectAll();
             SetStatus({});
@@ -217,7 +220,12 @@ void TSunMoonForm::HeightExit()
 
 void TSunMoonForm::ZoneNameExit()
 {
-    const std::string text = ZoneNameEdit->text().trimmed().toLatin1().toStdString();
+    // A name typed in other letters is the list's name.
+    QString typed = ZoneNameEdit->text().trimmed();
+    for (const QString& name : zoneNames_)
+        if (name.compare(typed, Qt::CaseInsensitive) == 0)
+            typed = name;
+    const std::string text = platform::FromQt(typed);
     if (text.empty() || (named_ && text == named_->Name())) {
         ZoneNameEdit->SetText(named_ ? named_->Name() : std::string());
         if (!named_ || zoneKind_ == NamedZone)

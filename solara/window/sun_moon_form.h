@@ -11,6 +11,8 @@
 #include "solara/core/almanac.h"
 #include "solara/window/sun_moon_pages.h"
 
+#include <QStringList>
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -69,6 +71,7 @@ private:
 
     double height_ = 0;
     std::optional<timezones::Zone> named_; // the last zone name taken
+    QStringList zoneNames_;                // the system's, for completion
     int zoneKind_ = UtcZone;
     // The last computation, for the results, the picture and the pages;
     // none after a refusal, which refusal_ says.

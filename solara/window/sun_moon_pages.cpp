@@ -29,10 +29,9 @@ platform::ResultsPage DayPage(const PageInputs& inputs, const timezones::Zone& z
     for (auto& line : MonthPhaseLines(month, zone))
         page.Results.emplace_back(line.first + " in " + MonthTitle(day.Date), line.second);
     page.Notes = {
-        "Rise and set: the upper limb on the sea horizon, 34' of refraction and the dip of the height of eye "
-        "(1.76' times the square root of its metres); the Moon with its parallax and semi-diameter.",
-        "Twilights: the Sun's centre at -6\xB0 (civil), -12\xB0 (nautical) and -18\xB0 (astronomical). "
-        "Altitudes are true altitudes of the centre.",
+        "Rise and set: the upper limb on the sea horizon, with 34' of refraction and the dip of the height of eye",
+        "(1.76' times the square root of its metres); the Moon with its own parallax and semi-diameter.",
+        "Twilights: the Sun's centre at -6\xB0 (civil), -12\xB0 (nautical), -18\xB0 (astronomical). Altitudes: true, of the centre.",
         "Times of " + zone.Name() + ", rounded to the second; the Moon's age, illumination and phase at 12:00.",
     };
     return page;
@@ -42,14 +41,16 @@ platform::ResultsPage MonthPage(const PageInputs& inputs, const timezones::Zone&
                                 const std::vector<AlmanacDay>& month)
 {
     platform::ResultsPage page;
-    page.Title = "Sun and Moon : " + MonthTitle(date);
-    // Two lines of inputs, so that a month of 31 days and the note fit.
-    page.Inputs = {{"Position", inputs.Position + ", height of eye " + inputs.HeightOfEye},
-                   {"Time zone", zone.Name()}};
-    page.Headings = MonthHeadings();
+    page.Title = "Sun and Moon : " + MonthTitle(date) + ", times of " + zone.Name() + " to the minute";
+    // One line of inputs and one of headings more, so that a month of 31
+    // days and the note fit on the page.
+    page.Inputs = {{"Position", inputs.Position + ", height of eye " + inputs.HeightOfEye}};
+    const std::vector<std::vector<std::string>> headings = MonthPageHeadings();
+    page.Headings = headings[0];
+    page.Rows.push_back(headings[1]);
     for (const AlmanacDay& day : month)
-        page.Rows.push_back(MonthRow(day, zone));
-    page.Notes = {MonthTableNote(zone)};
+        page.Rows.push_back(MonthRow(day, zone, true));
+    page.Notes = {MonthTableNote};
     return page;
 }
 
