@@ -5,6 +5,7 @@
 #include "geo/position_text.h"
 #include "timezones/zone_day.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -171,15 +172,20 @@ void TideCurve::paintEvent(QPaintEvent*)
         painter.drawText(QRectF(0, y(v) - 8, Left - 6, 16), Qt::AlignRight | Qt::AlignVCenter, label);
     }
     painter.drawText(QRectF(4, 0, Left, Top), Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(d.Unit));
-    // The time axis, on the zone's clock.
+    // The time axis, on the zone's clock; a label that would run into the
+    // one before it is left out, and labels stay inside the picture.
+    double labelledTo = -INFINITY;
+    const QFontMetricsF metrics(font());
     for (const Tick& tick : TimeTicks(d)) {
         painter.setPen(GridLine);
         painter.drawLine(QPointF(x(tick.Time), plot.top()), QPointF(x(tick.Time), plot.bottom()));
         painter.setPen(Ink);
-        // Labels stay inside the picture at its ends.
-        const double left = std::clamp(x(tick.Time) - 30, 0.0, std::max(0.0, width() - 60.0));
-        if (!tick.Label.isEmpty())
-            painter.drawText(QRectF(left, plot.bottom() + 2, 60, 16), Qt::AlignCenter, tick.Label);
+        const double wide = metrics.horizontalAdvance(tick.Label) + 6;
+        const double left = std::clamp(x(tick.Time) - wide / 2, 0.0, std::max(0.0, width() - wide));
+        if (tick.Label.isEmpty() || left < labelledTo)
+            continue;
+        painter.drawText(QRectF(left, plot.bottom() + 2, wide, 16), Qt::AlignCenter, tick.Label);
+        labelledTo = left + wide;
     }
     painter.drawText(QRectF(plot.left(), plot.bottom() + 18, plot.width(), 16), Qt::AlignCenter,
                      QString::fromStdString(d.Clock ? d.Clock->Name() : std::string("UTC")));
