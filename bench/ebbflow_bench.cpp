@@ -1,6 +1,8 @@
 // The tide core's speed: a year of high and low waters at a reference
-// station, and a station search over every record.
+// station, a month as the window shows it, and a station search over
+// every record.
 #include "ebbflow/core/prediction.h"
+#include "ebbflow/core/prediction_curve.h"
 #include "ebbflow/core/station_search.h"
 
 #include <benchmark/benchmark.h>
@@ -22,6 +24,19 @@ void YearOfHighAndLowWaters(benchmark::State& state)
         benchmark::DoNotOptimize(ebbflow::PredictEvents(Db(), honolulu, Year2024, Year2024 + 366 * 86400.0));
 }
 BENCHMARK(YearOfHighAndLowWaters)->Unit(benchmark::kMillisecond);
+
+// What the window computes for a month shown: its events and the curve's
+// 1200 samples.
+void MonthOfEventsAndCurve(benchmark::State& state)
+{
+    const ebbflow::Station& battery = ebbflow::FindStation(Db(), "The Battery, New York Harbor, New York");
+    const double to = Year2024 + 31 * 86400.0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ebbflow::PredictEvents(Db(), battery, Year2024, to));
+        benchmark::DoNotOptimize(ebbflow::PredictCurve(Db(), battery, Year2024, to, 1200));
+    }
+}
+BENCHMARK(MonthOfEventsAndCurve)->Unit(benchmark::kMillisecond);
 
 void StationByName(benchmark::State& state)
 {
