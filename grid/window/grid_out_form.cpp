@@ -92,8 +92,8 @@ platform::ResultsPage TGridOutForm::Page() const
 {
     platform::ResultsPage page;
     page.Title = "Geographic to UTM : " + EllipsoidBox->currentText().toStdString();
-    page.Inputs = {{"Latitude", geo::FormatAngle(Format(), false, Position.Latitude())},
-                   {"Longitude", geo::FormatAngle(Format(), true, Position.Longitude())},
+    page.Inputs = {{"Latitude", Position.Text(false)},
+                   {"Longitude", Position.Text(true)},
                    {"Zone", ZoneBox->currentText().toStdString()}};
     if (grid_)
         page.Results = GridOutLines(*grid_);

@@ -4,6 +4,7 @@
 #include "geo/errors.h"
 #include "legplot/window/voyage_printout.h"
 #include "platform/widgets/accessible_lists.h"
+#include "platform/window/help_window.h"
 #include "platform/desktop/error_report.h"
 #include "platform/desktop/latin1.h"
 #include "platform/desktop/number_settings.h"
@@ -151,6 +152,13 @@ void TForm1::WireEvents()
     connect(ViewChartItem, &QAction::triggered, this, &TForm1::ViewChart);
     connect(FilePrintItem, &QAction::triggered, this, &TForm1::FilePrint);
     connect(FileExitItem, &QAction::triggered, this, &TForm1::FileExit);
+    // Help: the dead-reckoning chapter of the manual and its keys, in a
+    // help window of the program's own.
+    for (auto [item, page] : {std::pair{HelpManualItem, "legplot.html"}, std::pair{HelpKeyboardItem, "legplot.html#keyboard"}})
+        connect(item, &QAction::triggered, this, [this, page] {
+            if (!platform::ShowManualPage(this, QString::fromLatin1(page)))
+                SetStatusMessage("The manual is not installed beside this program.");
+        });
 
     // F10 opens the menu, as desktop programs do; like Alt+F it leaves the
     // field with the focus untouched.

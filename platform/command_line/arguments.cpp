@@ -52,6 +52,9 @@ void Arguments::Parse(const std::vector<std::string>& words)
         }
         given_.emplace_back(name, value);
     }
+    for (const Option& o : options_)
+        if (o.Required && !Flag(o.Name))
+            throw InputError("the option " + o.Name + (o.Value.empty() ? "" : " " + o.Value) + " is needed");
 }
 
 bool Arguments::Flag(const std::string& name) const
@@ -79,8 +82,10 @@ std::vector<std::string> Arguments::Values(const std::string& name) const
 std::string Arguments::Usage() const
 {
     std::string usage = "usage: " + program_;
-    for (const Option& o : options_)
-        usage += " [" + o.Name + (o.Value.empty() ? "" : " " + o.Value) + "]" + (o.Repeated ? "..." : "");
+    for (const Option& o : options_) {
+        const std::string option = o.Name + (o.Value.empty() ? "" : " " + o.Value);
+        usage += " " + (o.Required ? option : "[" + option + "]") + (o.Repeated ? "..." : "");
+    }
     if (!operandsText_.empty())
         usage += " " + operandsText_;
     return usage;

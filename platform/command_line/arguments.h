@@ -28,6 +28,7 @@ struct Option {
     std::string Name;         // "--ellipsoid"
     std::string Value = {};   // its value's placeholder ("NAME"); empty for a flag
     bool Repeated = false;    // may be given more than once ("--sight")
+    bool Required = false;    // must be given ("--from CRS"); the usage line shows it without brackets
 };
 
 class Arguments {
@@ -36,7 +37,8 @@ public:
     Arguments(std::string program, std::vector<Option> options, std::string operands);
 
     // Reads `words` (without the program's name). Throws InputError for an
-    // unknown option, an option without its value, or one given twice.
+    // unknown option, an option without its value, one given twice, or a
+    // required one missing.
     void Parse(const std::vector<std::string>& words);
 
     bool Flag(const std::string& name) const;

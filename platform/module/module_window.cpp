@@ -3,7 +3,7 @@
 #include "geo/ellipsoid_definitions.h"
 #include "platform/desktop/error_report.h"
 #include "platform/desktop/latin1.h"
-#include "platform/module/help_window.h"
+#include "platform/window/help_window.h"
 #include "platform/print/print_service.h"
 #include "platform/widgets/accessible_lists.h"
 #include "platform/widgets/date_picker.h"

@@ -63,6 +63,7 @@ PositionEntry::PositionEntry(QWidget* window, const QString& prefix, const QStri
     });
     for (MaskEdit* field : {Lat, Lon})
         connect(field, &MaskEdit::restored, this, [this] {
+            refused_ = nullptr;
             if (clearOnEscape_)
                 status_({});
         });
@@ -85,6 +86,7 @@ void PositionEntry::SetPosition(double lat, double lon)
 {
     lat_ = lat;
     lon_ = lon;
+    typed_ = {};
     NorS->SetText(lat < 0 || std::signbit(lat) ? "S" : "N");
     EorW->SetText(lon < 0 || std::signbit(lon) ? "W" : "E");
     FormatChanged();
@@ -95,15 +97,39 @@ void PositionEntry::FormatChanged()
     const geo::AngleFormat f = format_();
     Lat->SetEditMask(geo::AngleLayout(f, false));
     Lon->SetEditMask(geo::AngleLayout(f, true));
-    Lat->SetText(geo::EntryText(f, false, lat_));
-    Lon->SetText(geo::EntryText(f, true, lon_));
+    Lat->SetText(EntryOf(false));
+    Lon->SetText(EntryOf(true));
+}
+
+std::string PositionEntry::EntryOf(bool isLongitude) const
+{
+    // As it was typed while its format is shown (a text made again from
+    // the number could end a thousandth lower), from the number otherwise.
+    const geo::AngleFormat f = format_();
+    const Typed& t = typed_[isLongitude ? 1 : 0];
+    return !t.Text.empty() && t.Format == f ? t.Text : geo::EntryText(f, isLongitude, isLongitude ? lon_ : lat_);
+}
+
+std::string PositionEntry::Text(bool isLongitude) const
+{
+    const double value = isLongitude ? lon_ : lat_;
+    const bool negative = value < 0 || std::signbit(value);
+    return EntryOf(isLongitude) + (isLongitude ? (negative ? " W" : " E") : (negative ? " S" : " N"));
 }
 
 void PositionEntry::MagnitudeExit(bool isLongitude)
 {
     MaskEdit* field = isLongitude ? Lon : Lat;
     double& stored = isLongitude ? lon_ : lat_;
+    // A field tabbed through shows what is stored: reading its text again
+    // would round the position to the format shown.
     const std::string text = geo::BlanksToZeros(field->Text());
+    if (text == EntryOf(isLongitude)) {
+        if (refused_ == field) // typed back to what is stored: nothing is wrong any more
+            status_({});
+        refused_ = nullptr;
+        return;
+    }
     double value = stored;
     std::string message;
     if (isLongitude)
@@ -111,13 +137,15 @@ void PositionEntry::MagnitudeExit(bool isLongitude)
     else
         geo::ParseLatitude(text, format_(), value, message);
     status_(message);
+    refused_ = message.empty() ? nullptr : field;
     if (!message.empty()) {
-        field->SetRefusedText(text, geo::EntryText(format_(), isLongitude, stored));
+        field->SetRefusedText(text, EntryOf(isLongitude));
         TakeFocusBack(*field);
         return;
     }
     const Edit* letter = isLongitude ? EorW : NorS;
     stored = Signed(value, letter->Text() == (isLongitude ? "W" : "S"));
+    typed_[isLongitude ? 1 : 0] = {text, format_()};
     field->SetText(text);
     emit changed();
 }

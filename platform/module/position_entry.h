@@ -2,13 +2,17 @@
 // longitude magnitudes in the display format's masks, each with its
 // hemisphere letter (typed, or clicked to turn it), the same refusals
 // ("Wrong Minutes !" keeps the field, its text selected), and Escape
-// bringing back what is stored. The stored position is a value: a format
-// switch shows it anew in the new format's layout.
+// bringing back what is stored. The stored position is the value typed: a
+// field tabbed through changes nothing, a format switch shows it anew in
+// the new format's layout, and back in the format it was typed in it shows
+// as it was typed.
 #pragma once
 
 #include "geo/angle_text.h"
 
 #include <QObject>
+
+#include <array>
 
 #include <functional>
 #include <string>
@@ -52,6 +56,10 @@ public:
     // Re-lays both fields in the current format.
     void FormatChanged();
 
+    // A coordinate's text with its hemisphere letter, as a page prints it:
+    // as typed while its format is shown ("50°21'15"120 N").
+    std::string Text(bool isLongitude) const;
+
     // The status message is cleared when Escape brings a refused field
     // back (the new modules want that; dead reckoning keeps its message
     // until the next entry).
@@ -66,6 +74,14 @@ private:
     void LetterExit(bool isLongitude);
     void ApplyLetters();
 
+    std::string EntryOf(bool isLongitude) const;
+
+    struct Typed {
+        std::string Text;              // the entry as it was taken
+        geo::AngleFormat Format{};     // the format it was typed in
+    };
+    std::array<Typed, 2> typed_{};     // latitude, longitude
+    const MaskEdit* refused_ = nullptr; // the field whose entry was refused last
     std::function<geo::AngleFormat()> format_;
     StatusSink status_;
     bool clearOnEscape_ = true;

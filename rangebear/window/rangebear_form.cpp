@@ -59,9 +59,7 @@ platform::ResultsPage TRangeBearForm::Page() const
 {
     platform::ResultsPage page;
     page.Title = "Distance and Course : " + EllipsoidBox->currentText().toStdString();
-    const auto position = [this](const platform::PositionEntry& p) {
-        return geo::FormatAngle(Format(), false, p.Latitude()) + "   " + geo::FormatAngle(Format(), true, p.Longitude());
-    };
+    const auto position = [](const platform::PositionEntry& p) { return p.Text(false) + "   " + p.Text(true); };
     page.Inputs = {{"From", position(From)}, {"To", position(To)}};
     const RangeBearing r = Solve(geo::DefinedEllipsoid(Ellipsoid()), From.Latitude(), From.Longitude(), To.Latitude(),
                                  To.Longitude());

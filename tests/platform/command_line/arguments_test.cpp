@@ -48,6 +48,14 @@ TEST(Arguments, TakeOptionsAsScriptsWriteThemAndRefuseWithAReason)
     args.Parse({"--each", "1", "--each=2", "--each", "3"});
     EXPECT_EQ(args.Values("--each"), (std::vector<std::string>{"1", "2", "3"}));
     EXPECT_EQ(args.Usage(), "usage: prog [--name NAME] [--flag] [--each X]... A B");
+    cli::Arguments needs("prog", {{"--from", "CRS", false, true}, {"--json"}}, "POSITION");
+    EXPECT_EQ(needs.Usage(), "usage: prog --from CRS [--json] POSITION");
+    try {
+        needs.Parse({"--json", "50 0"});
+        ADD_FAILURE() << "a required option left out";
+    } catch (const cli::InputError& e) {
+        EXPECT_STREQ(e.what(), "the option --from CRS is needed");
+    }
 }
 
 TEST(Json, IsValidWhateverItHolds)

@@ -1,6 +1,6 @@
 // The module kit as a user meets it in any module's window: the time field
 // typed with keys, Help by F1, the printed page's table.
-#include "platform/module/help_window.h"
+#include "platform/window/help_window.h"
 #include "platform/module/module_window.h"
 #include "platform/module/results_page.h"
 #include "platform/module/time_entry.h"

@@ -118,4 +118,34 @@ TEST(RangeBearForm, RefusedEntryKeepsTheFieldAndSaysWhy)
         << errors.messages[0].toStdString();
 }
 
+// A position keeps the figures it was typed with: tabbing through it in a
+// coarser format changes nothing, and in its own format it shows, and
+// prints, as typed (a text made again from the number could end a
+// thousandth lower).
+TEST(RangeBearForm, APositionKeepsItsTypedFigures)
+{
+    ErrorRecorder errors;
+    rangebear::TRangeBearForm form;
+    ShowActive(form);
+    QTest::mouseClick(form.DisplayGroup->Item(2), Qt::LeftButton);
+    TypeAndLeave(form.From.Lat, "50211512");
+    TypeAndLeave(form.From.Lon, "004083012");
+    TypeAndLeave(form.To.Lat, "40000000");
+    const QString course = form.Results[0]->text();
+    QTest::mouseClick(form.DisplayGroup->Item(0), Qt::LeftButton);
+    Enter(form.From.Lat);
+    Tab(form.From.Lat);
+    Tab(form.From.NorS);
+    Tab(form.From.Lon);
+    QTest::mouseClick(form.DisplayGroup->Item(2), Qt::LeftButton);
+    EXPECT_EQ(form.Results[0]->text(), course);
+    EXPECT_EQ(form.From.Lat->Text(), "50\xB0" "21'15\"120");
+    EXPECT_EQ(form.From.Lon->Text(), "004\xB0" "08'30\"120");
+    Enter(form.From.Lat);
+    const QString page = PrintedPage();
+    EXPECT_TRUE(page.contains(QStringLiteral("From : 50\u00B021'15\"120 N"))) << page.toStdString();
+    EXPECT_TRUE(page.contains(QStringLiteral("004\u00B008'30\"120 E"))) << page.toStdString();
+    EXPECT_TRUE(errors.messages.isEmpty()) << errors.messages.join('\n').toStdString();
+}
+
 } // namespace

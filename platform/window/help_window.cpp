@@ -1,4 +1,4 @@
-#include "platform/module/help_window.h"
+#include "platform/window/help_window.h"
 
 #include "platform/window/surface_colours.h"
 #include "platform/window/window_setup.h"
