@@ -148,6 +148,22 @@ TEST(TideFormFiles, TideDataOfTheUsersOwnIsTakenWholeOrRefused)
     EXPECT_EQ(w->StationName->text(), QStringLiteral("Kaumalapau, Lanai Island, Hawaii")); // the window keeps its data
     EXPECT_TRUE(w->Notice->text().startsWith(QStringLiteral("Tide data four.tcd of ")));
     EXPECT_NE(Rows(w->Events), before);
+
+    // A window that has no tide data (Debian's missing) takes a file opened.
+    ebbflow::TTideForm bare(Mode::Streams, std::nullopt, [] { return Now; });
+    ShowActive(bare);
+    EXPECT_EQ(bare.CurrentStation(), nullptr);
+    EXPECT_EQ(bare.Events->rowCount(), 0);
+    {
+        FileAnswer answer(four);
+        FileMenu(Qt::Key_O);
+    }
+    EXPECT_EQ(bare.StationName->text(), QStringLiteral("Hell Gate (off Mill Rock), New York Current"));
+    EXPECT_EQ(bare.StatusMessage->text(), QStringLiteral("The tide data cover the years 2019 to 2021; 2024 is not one of them"));
+    TypeDate(bare.Day, {2020, 6, 1});
+    EXPECT_GT(bare.Events->rowCount(), 6);
+    EXPECT_EQ(bare.StatusMessage->text(), QString());
+    EXPECT_EQ(errors.messages.size(), 1);
 }
 
 } // namespace
