@@ -4,7 +4,6 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QStyleOptionFocusRect>
 
 namespace solara {
 namespace {
@@ -124,10 +123,11 @@ void DayPicture::paintEvent(QPaintEvent*)
         p.drawText(QRectF(plot.left() + 34, plot.top() + 2, 60, 14), Qt::AlignLeft, QStringLiteral("Moon"));
     }
     if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.backgroundColor = Paper;
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
+        // A dotted frame in ink, which leaves the chart's colours as they are.
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(QPen(Ink, 1, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 }
 

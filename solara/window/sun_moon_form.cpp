@@ -114,11 +114,14 @@ TSunMoonForm::TSunMoonForm(QWidget* parent)
     auto* sunBox = new QGroupBox(QStringLiteral("Sun"), dayPage);
     SunResults = AddResults(add, new QFormLayout(sunBox), SunLines({}, timezones::Zone::Utc()));
     auto* moonBox = new QGroupBox(QStringLiteral("Moon"), dayPage);
-    auto* moonForm = new QFormLayout(moonBox);
-    MoonResults = AddResults(add, moonForm, MoonLines({}, timezones::Zone::Utc()));
-    PhaseResults = AddResults(add, moonForm, MonthPhaseLines({}, timezones::Zone::Utc()));
+    MoonResults = AddResults(add, new QFormLayout(moonBox), MoonLines({}, timezones::Zone::Utc()));
+    auto* phaseBox = new QGroupBox(QStringLiteral("Moon's phases this month"), dayPage);
+    PhaseResults = AddResults(add, new QFormLayout(phaseBox), MonthPhaseLines({}, timezones::Zone::Utc()));
+    auto* moonColumn = new QVBoxLayout;
+    moonColumn->addWidget(moonBox);
+    moonColumn->addWidget(phaseBox);
     dayRow->addWidget(sunBox);
-    dayRow->addWidget(moonBox);
+    dayRow->addLayout(moonColumn);
     Tabs->addTab(dayPage, QStringLiteral("&Day"));
     MonthTable = new QTableWidget(Tabs);
     MonthTable->setObjectName(QStringLiteral("MonthTable"));
@@ -339,9 +342,7 @@ void TSunMoonForm::ShowPicture()
 
 PageInputs TSunMoonForm::CurrentInputs() const
 {
-    return {geo::FormatAngle(Format(), false, Position.Latitude()) + "   " +
-                geo::FormatAngle(Format(), true, Position.Longitude()),
-            geo::DecimalText(height_) + " m"};
+    return {Position.Text(false) + "   " + Position.Text(true), geo::DecimalText(height_) + " m"};
 }
 
 platform::ResultsPage TSunMoonForm::Page() const
