@@ -11,8 +11,10 @@ namespace datumshift {
 namespace {
 
 const cli::Option StrictOption{"--strict"};
-const cli::Option FromOption{"--from", "CRS"};
-const cli::Option ToOption{"--to", "CRS"};
+const cli::Option FromOption{"--from", "CRS", false, true,
+                             "the datum to move from is missing: --from CRS (an EPSG code or name)"};
+const cli::Option ToOption{"--to", "CRS", false, true,
+                           "the datum to move to is missing: --to CRS (an EPSG code or name)"};
 
 std::string Json(const DatumShift& s)
 {
@@ -42,13 +44,9 @@ std::string Plain(const DatumShift& s)
     return out;
 }
 
-std::string Datum(const cli::Arguments& args, const cli::Option& option, const char* what)
+std::string Datum(const cli::Arguments& args, const cli::Option& option)
 {
-    const std::optional<std::string> crs = args.Value(option.Name);
-    if (!crs)
-        throw cli::InputError(std::string("the datum to move ") + what + " is missing: " + option.Name + " " +
-                              option.Value + " (an EPSG code or name)");
-    return *crs;
+    return args.Value(option.Name).value_or(std::string()); // a required option: Parse has seen it
 }
 
 } // namespace
@@ -57,7 +55,7 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::string& out, 
 {
     cli::Arguments args("datumshift", {cli::JsonOption, StrictOption, FromOption, ToOption}, "POSITION");
     return cli::Run(args, arguments, [&args](std::string& result) {
-        const std::string from = Datum(args, FromOption, "from"), to = Datum(args, ToOption, "to");
+        const std::string from = Datum(args, FromOption), to = Datum(args, ToOption);
         const std::vector<std::string>& words = args.Operands();
         if (words.empty() || words.size() > 2)
             throw cli::InputError("one position, please: its latitude, then its longitude");

@@ -54,7 +54,8 @@ void Arguments::Parse(const std::vector<std::string>& words)
     }
     for (const Option& o : options_)
         if (o.Required && !Flag(o.Name))
-            throw InputError("the option " + o.Name + (o.Value.empty() ? "" : " " + o.Value) + " is needed");
+            throw InputError(!o.Missing.empty() ? o.Missing
+                                                : "the option " + o.Name + (o.Value.empty() ? "" : " " + o.Value) + " is needed");
 }
 
 bool Arguments::Flag(const std::string& name) const

@@ -29,6 +29,7 @@ struct Option {
     std::string Value = {};   // its value's placeholder ("NAME"); empty for a flag
     bool Repeated = false;    // may be given more than once ("--sight")
     bool Required = false;    // must be given ("--from CRS"); the usage line shows it without brackets
+    std::string Missing = {}; // what a required option's absence is refused with, when not the usual
 };
 
 class Arguments {

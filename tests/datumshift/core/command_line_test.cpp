@@ -221,7 +221,7 @@ TEST(CommandLine, RefusesWhatItCannotTake)
         EXPECT_EQ(run.status, 2) << c.why;
         EXPECT_EQ(run.out, "") << c.why;
         EXPECT_EQ(run.err, "datumshift: " + std::string(c.why) +
-                               "\nusage: datumshift [--json] [--strict] [--from CRS] [--to CRS] POSITION\n");
+                               "\nusage: datumshift [--json] [--strict] --from CRS --to CRS POSITION\n");
     }
 }
 
