@@ -176,8 +176,10 @@ std::string WriteSightsFile(const SightsEntries& e)
 {
     std::string out = KeyedSignature(SightsFormat) + std::string(Comment);
     const auto line = [&out](const std::string& key, const std::string& value) { out += key + " = " + value + "\n"; };
-    line("dr", geo::Utf8Text(geo::FormatAngle(geo::AngleFormat::DMSsss, false, e.DrLatDeg) + " " +
-                             geo::FormatAngle(geo::AngleFormat::DMSsss, true, e.DrLonDeg)));
+    // Decimal degrees, the shortest that read back as the same doubles: the
+    // angle texts of the fields round to their last place, which a file
+    // read and saved again would carry a step further each time.
+    line("dr", geo::DecimalText(e.DrLatDeg) + " " + geo::DecimalText(e.DrLonDeg));
     line("course", e.Course);
     line("speed", e.Speed);
     line("height-of-eye", e.HeightOfEye);

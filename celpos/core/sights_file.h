@@ -1,7 +1,7 @@
 // Sight files: a round of sights as a navigator typed it, kept as text.
 //
 //   VORLAN sights 1
-//   dr = 50°21'15"000 N 004°08'30"000 W
+//   dr = 50.354166666666664 -4.141666666666667
 //   course = 045.0
 //   speed = 12.0
 //   height-of-eye = 2.5
@@ -16,8 +16,9 @@
 //   sight-2 = Sun, lower, 2026-12-09T12:04:31Z, 18°02.7, noon, ie -1.0
 //
 // The format of keyed_text.h. `dr` is the DR position at the time of the
-// first sight, written in DMS.sss with its letters (read as the command
-// lines read positions). The numbers are the fields' texts as typed:
+// first sight, written as signed decimal degrees to the last bit (read as
+// the command lines read positions, so that an editor may write it with
+// its letters, "50°21'15 N 004°08'30 W"). The numbers are the fields' texts as typed:
 // course (degrees true), speed (knots), height of eye (metres),
 // temperature (Celsius), pressure (hPa), the index error (arc-minutes,
 // positive on the arc), the watch error (seconds, positive when fast),
