@@ -82,6 +82,8 @@ TEST(Fix, SightsMadeAtAPlaceReduceBackToIt)
          {{"Schedar", "2026-07-17T03:26:00Z", Limb::Centre},
           {"Diphda", "2026-07-17T03:30:30Z", Limb::Centre},
           {"Vega", "2026-07-17T03:34:10Z", Limb::Centre}}},
+        {"Arcturus and Polaris", 47.5, -8.0, 0, 0, Yacht,
+         {{"Arcturus", "2026-07-16T21:38:00Z", Limb::Centre}, {"Polaris", "2026-07-16T21:40:00Z", Limb::Centre}}},
         {"morning Sun run on to the noon sight", 31.9, -54.4, 318, 6, Yacht,
          {{"Sun", "2026-03-25T11:46:15Z", Limb::Lower}, {"Sun", "2026-03-25T15:43:30Z", Limb::Lower, true}}},
     };
@@ -94,15 +96,14 @@ TEST(Fix, SightsMadeAtAPlaceReduceBackToIt)
             EXPECT_LT(std::fabs(r), 0.01) << v.name; // two lines cross exactly at the fix
         // The DR, 14 miles off, is what the worksheets reduce from.
         EXPECT_NEAR(MilesApart(fix.DrAtFix.LatDeg, fix.DrAtFix.LonDeg, v.latDeg, v.lonDeg), 14, 0.1) << v.name;
-        // Polaris and the noon sight give the latitude itself.
-        for (std::size_t i = 0; i < round.Sights.size(); ++i) {
-            const celpos::SightReduction& r = fix.Reductions[i];
-            if (i + 1 == round.Sights.size() && r.LatitudeDeg) {
-                EXPECT_LT(std::fabs(*r.LatitudeDeg - v.latDeg) * 60, 0.1) << v.name;
-            } else if (r.LatitudeDeg) { // Polaris, reduced from a DR 14 miles off: its latitude there
-                const celpos::Place then = celpos::DeadReckoning(round, r.Utc);
-                EXPECT_LT(std::fabs(*r.LatitudeDeg - (then.LatDeg + (v.latDeg - fix.DrAtFix.LatDeg))) * 60, 0.5) << v.name;
-            }
+        // The noon sight and Polaris (the last sights here) give the
+        // latitude itself, reduced from the fix.
+        const celpos::Sight& last = round.Sights.back();
+        if (last.Noon || last.Body == "Polaris") {
+            const celpos::SightReduction r =
+                celpos::ReduceSight(last, round.Settings, fix.LatDeg, fix.LonDeg, celpos::AlmanacPosition);
+            ASSERT_TRUE(r.LatitudeDeg) << v.name;
+            EXPECT_LT(std::fabs(*r.LatitudeDeg - v.latDeg) * 60, 0.1) << v.name;
         }
     }
 }

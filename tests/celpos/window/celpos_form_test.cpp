@@ -22,6 +22,8 @@
 #include <QImage>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPrinter>
+#include <QProcess>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -257,6 +259,52 @@ TEST(CelPosForm, PlottingSheetShowsAndExportsTheFix)
     ASSERT_EQ(errors.messages.size(), 1);
     EXPECT_TRUE(errors.messages[0].endsWith(QStringLiteral("sheet.gif: its name ends in neither .png nor .svg")));
     EXPECT_FALSE(QFile::exists(answers.fileName));
+}
+
+// The page File > Print Worksheet (W) or Print Almanac Page (M) prints,
+// by its keys, to a PDF file read back as text.
+QString PrintedBy(Qt::Key key)
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("page.pdf"));
+    platform::SetPrintDialog([&](QPrinter& printer, QWidget*) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    });
+    FileMenu(key);
+    platform::SetPrintDialog({});
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    text.waitForFinished(20000);
+    return QString::fromUtf8(text.readAllStandardOutput()).simplified();
+}
+
+TEST(CelPosForm, PrintsTheWorksheetAndTheAlmanacsPageOfTheSight)
+{
+    ErrorRecorder errors;
+    celpos::TCelPosForm form;
+    ShowActive(form);
+    form.OpenSights(Sample);
+    Enter(form.SightTable);
+    QTest::keyClick(form.SightTable, Qt::Key_Down); // Diphda
+    const QString worksheet = PrintedBy(Qt::Key_W);
+    EXPECT_TRUE(worksheet.startsWith(QStringLiteral("Sight Reduction : Sight 2"))) << worksheet.toStdString();
+    for (const char* line : {"Body", "Dip", "Refraction", "Ho", "Hc", "Zn", "Intercept"})
+        EXPECT_TRUE(worksheet.contains(QString::fromLatin1(line) + QStringLiteral(" : ") + form.Worksheet[line]->text()))
+            << line << "\n" << worksheet.toStdString();
+
+    // The almanac's page of the sight's date: the Sun's GHA at 03h UT as the command line gives it.
+    const QString almanac = PrintedBy(Qt::Key_M);
+    EXPECT_TRUE(almanac.startsWith(QStringLiteral("Almanac : 2026-07-17 (UT)"))) << almanac.toStdString();
+    std::string out, err;
+    ASSERT_EQ(celpos::RunCommandLine({"almanac", "Sun", "2026-07-17T03:00:00Z"}, out, err), 0);
+    const std::string gha = out.substr(out.find("GHA: ") + 5, out.find('\n', out.find("GHA: ")) - out.find("GHA: ") - 5);
+    QString printed = QString::fromStdString(gha); // the almanac's hour angles are not padded: 3°02.9'
+    while (printed.startsWith(QLatin1Char('0')) && printed[1].isDigit())
+        printed.remove(0, 1);
+    EXPECT_TRUE(almanac.contains(QStringLiteral("03 ") + printed + QLatin1Char(' '))) << gha << "\n" << almanac.toStdString();
+    EXPECT_TRUE(errors.messages.isEmpty()) << errors.messages.join('\n').toStdString();
 }
 
 } // namespace
