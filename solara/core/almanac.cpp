@@ -1,6 +1,5 @@
 #include "solara/core/almanac.h"
 
-#include "astro/horizon.h"
 #include "astro/time_scales.h"
 #include "timezones/time_text.h"
 
@@ -14,12 +13,6 @@ namespace {
 // Half a second: events are taken over the day shifted back by it, so that
 // the day holds exactly the events whose rounded times fall on it.
 constexpr double HalfSecond = 0.5;
-
-bool SunUp(const astro::Observer& observer, double utc)
-{
-    const astro::TopocentricPlace sun = astro::Topocentric(astro::Body::Sun, observer, astro::TimeFromUtc(utc));
-    return sun.Altitude >= astro::RiseSetAltitude(sun.SemiDiameter, observer.Height);
-}
 
 void RequireDate(timezones::CivilDate date)
 {
@@ -70,13 +63,10 @@ AlmanacDay DayAt(const astro::Observer& observer, const timezones::Zone& zone, t
         throw AlmanacError(timezones::FormatDate(date) + " in " + zone.Name() +
                            " reaches outside the years 1900 to 2100 of UTC that the almanac covers");
     day.Noon = static_cast<double>(zone.ToUtc(timezones::AtTime(date, 12, 0, 0), timezones::LocalChoice::Later));
+    if (day.Bounds.Length() <= 0)
+        throw AlmanacError(timezones::FormatDate(date) + " does not exist in " + zone.Name() +
+                           ": its clocks skipped the whole day");
     try {
-        if (day.Bounds.Length() <= 0) {
-            // No local time of the day exists: nothing happens in it.
-            day.Events.Sun.State = SunUp(observer, start) ? astro::DayState::AboveAllDay : astro::DayState::BelowAllDay;
-            day.Events.Phase = astro::MoonPhaseAt(day.Noon);
-            return day;
-        }
         day.Events = astro::DayEvents(observer, std::max(start - HalfSecond, astro::FirstSupportedUtc), end - HalfSecond,
                                       day.Noon);
     } catch (const astro::TimeRangeError& e) {
@@ -111,7 +101,8 @@ std::vector<AlmanacDay> DaysFrom(const astro::Observer& observer, const timezone
     for (int i = 0; i < count; ++i, date = NextDay(date)) {
         if (date > LastDate)
             throw AlmanacError("The days must end by 2100-12-31");
-        days.push_back(DayAt(observer, zone, date));
+        if (i == 0 || timezones::DayInZone(zone, date).Length() > 0) // a day the zone skipped is none
+            days.push_back(DayAt(observer, zone, date));
     }
     return days;
 }
@@ -125,8 +116,11 @@ std::vector<AlmanacDay> MonthOf(const astro::Observer& observer, const timezones
     for (int d = 1; d <= length; ++d) {
         // The first day of 1900 east of Greenwich and the last of 2100
         // west of it reach beyond the almanac: the month goes without them.
+        const timezones::CivilDate day{date.Year, date.Month, d};
+        if (timezones::DayInZone(zone, day).Length() <= 0)
+            continue; // a day the zone skipped
         try {
-            days.push_back(DayAt(observer, zone, {date.Year, date.Month, d}));
+            days.push_back(DayAt(observer, zone, day));
         } catch (const AlmanacError&) {
             if (d != 1 && d != length)
                 throw;

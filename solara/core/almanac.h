@@ -63,16 +63,18 @@ struct AlmanacDay {
 
 // The local day `date` of `zone` for `observer`. Throws AlmanacError for a
 // date outside 1900-01-01 to 2100-12-31, or a local day reaching outside
-// 1900 to 2100 UTC (the first day east of Greenwich, the last one west).
-// A day the zone skips (no local time of it exists) has no events; its
-// state is the Sun's at that instant.
+// 1900 to 2100 UTC (the first day east of Greenwich, the last one west),
+// or a day the zone skipped (no local time of it exists: Samoa's
+// 2011-12-30).
 AlmanacDay DayAt(const astro::Observer& observer, const timezones::Zone& zone, timezones::CivilDate date);
 
-// `count` days from `first` on (1 to MaxDays); the same refusals.
+// `count` days from `first` on (1 to MaxDays), the days the zone skipped
+// left out after the first; the same refusals.
 std::vector<AlmanacDay> DaysFrom(const astro::Observer& observer, const timezones::Zone& zone,
                                  timezones::CivilDate first, int count);
 
-// The days of the month that holds `date`.
+// The days of the month that holds `date` that the zone has and the
+// almanac covers.
 std::vector<AlmanacDay> MonthOf(const astro::Observer& observer, const timezones::Zone& zone,
                                 timezones::CivilDate date);
 

@@ -127,6 +127,10 @@ TEST(SolaraCommandLine, PlainTextsOnTheDaysTheClocksChange)
     const std::string polar = Solara({"69.65 18.96", "2024-06-21"});
     EXPECT_NE(polar.find("Length of day: Sun above the horizon all day\n"), std::string::npos) << polar;
     EXPECT_NE(Solara({"60.15 -1.15", "2024-06-21"}).find("Daylight: Twilight all night\n"), std::string::npos);
+    // The day Samoa skipped is none of the three from the day before.
+    const std::string samoa = Solara({"--days", "3", "--zone", "Pacific/Apia", "-13.83 -171.76", "2011-12-29"});
+    EXPECT_NE(samoa.find("\nDate: 2011-12-31\n"), std::string::npos);
+    EXPECT_EQ(samoa.find("Date: 2011-12-30"), std::string::npos) << samoa;
     // Three days, one after the other, each under its date.
     const std::string three = Solara({"--days", "3", "50.37 -4.14", "2026-12-31"});
     EXPECT_NE(three.find("\n\nDate: 2027-01-02\n"), std::string::npos) << three;
@@ -152,6 +156,8 @@ TEST(SolaraCommandLine, RefusesWhatItCannotTakeSayingWhy)
         {{"--zone", "ZT", "50 150", "1900-01-01"},
          "1900-01-01 in ZD -10 reaches outside the years 1900 to 2100 of UTC that the almanac covers"},
         {{"91 0", "2026-01-01"}, "'91 0' is off the globe (latitude -90..90, longitude -180..180)"},
+        {{"--zone", "Pacific/Apia", "-13.83 -171.76", "2011-12-30"},
+         "2011-12-30 does not exist in Pacific/Apia: its clocks skipped the whole day"},
         {{"--year", "50 -4", "2026-01-01"}, "unknown option '--year'"},
     };
     for (const auto& c : cases)
