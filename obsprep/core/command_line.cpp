@@ -124,7 +124,7 @@ int TimeOfDayOf(const std::string& option, const std::string& text)
     const int h = shape ? std::stoi(text.substr(0, 2)) : 0, m = shape ? std::stoi(text.substr(3, 2)) : 0,
               s = shape && text.size() == 8 ? std::stoi(text.substr(6, 2)) : 0;
     if (!shape || h > 23 || m > 59 || s > 59)
-        throw cli::InputError(option + " takes a UT time of day, 00:00:00 to 23:59:59, not '" + geo::ShownText(text) + "'");
+        throw cli::InputError(option + " takes a time of day, 00:00:00 to 23:59:59, not '" + geo::ShownText(text) + "'");
     return h * timezones::SecondsPerHour + m * timezones::SecondsPerMinute + s;
 }
 

@@ -6,9 +6,9 @@
 // or the window's text with its letters); DATE the ship's date YYYY-MM-DD;
 // TIME the list's instant in ISO 8601 ("2026-12-09T18:30:00Z"), by default
 // the middle of the evening's (or --twilight morning's) nautical twilight;
-// --dr-time the DR's UT time of day within the ship's day (00:00:00 unless
-// given), --course and --speed what the vessel sails from it (0 unless
-// given). The plain output is the window's texts, one "Name: value" a line,
+// --dr-time the DR's time on the ship's clock, zone time (00:00, the start
+// of the ship's day, unless given), --course and --speed what the vessel
+// sails from it (0 unless given). The plain output is the window's texts, one "Name: value" a line,
 // then the list as a table; --json is plan_json.h's.
 #pragma once
 
@@ -22,7 +22,7 @@ namespace obsprep {
 // bad input, with a message naming what is wrong.
 int RunCommandLine(const std::vector<std::string>& arguments, std::string& out, std::string& err);
 
-// A UT time of day "hh:mm" or "hh:mm:ss" (00:00:00 to 23:59:59) as seconds
+// A time of day "hh:mm" or "hh:mm:ss" (00:00:00 to 23:59:59) as seconds
 // since midnight; throws cli::InputError naming `option` and the text.
 int TimeOfDayOf(const std::string& option, const std::string& text);
 

@@ -28,7 +28,7 @@ Plan MakePlan(const PlanRequest& request)
     plan.Dr = {request.DrLatDeg, request.DrLonDeg, 0, request.CourseDeg, request.SpeedKn};
     plan.Day = ShipDay(plan.Dr, request.Date);
     plan.ZoneDifference = ZoneDifference(plan.Dr);
-    plan.Dr.DrUtc = InstantInDay(plan.Day, request.DrSecondOfDay);
+    plan.Dr.DrUtc = static_cast<double>(plan.Day.Start + request.DrSecondOfDay);
     try {
         plan.Times = TwilightsOf(plan.Dr, plan.Day);
         if (request.Utc)

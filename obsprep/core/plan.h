@@ -24,7 +24,7 @@ inline constexpr double LongestRunSeconds = 48 * 3600.0;
 
 struct PlanRequest {
     double DrLatDeg = 0, DrLonDeg = 0;
-    int DrSecondOfDay = 0;  // the DR's time: a UT time of day within the ship's day (0..86399)
+    int DrSecondOfDay = 0;  // the DR's time on the ship's clock (ZT), 0..86399: 0 is the ship's day's start
     double CourseDeg = 0, SpeedKn = 0;
     timezones::CivilDate Date{2026, 1, 1}; // the ship's date
     Twilight When = Twilight::Evening;

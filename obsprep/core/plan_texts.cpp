@@ -96,6 +96,30 @@ std::vector<std::vector<std::string>> ListRows(const Plan& plan)
     return rows;
 }
 
+std::vector<std::string> PageHeadings()
+{
+    return {"Body", "Hc", "Zn", "Mag.", "Body", "Hc", "Zn", "Mag."};
+}
+
+std::vector<std::vector<std::string>> PageRows(const Plan& plan)
+{
+    const std::vector<SkyBody>& bodies = plan.Bodies;
+    const std::size_t half = (bodies.size() + 1) / 2;
+    std::vector<std::vector<std::string>> rows;
+    for (std::size_t r = 0; r < half; ++r) {
+        std::vector<std::string> row;
+        for (const std::size_t i : {r, r + half}) {
+            if (i >= bodies.size())
+                break;
+            const SkyBody& b = bodies[i];
+            row.insert(row.end(), {b.Body + (IsProposed(plan, b.Body) ? " *" : ""), celpos::AltitudeText(b.HcDeg),
+                                   celpos::AzimuthText(b.ZnDeg), MagnitudeText(b.Magnitude)});
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
 std::string MagnitudeText(const std::optional<double>& magnitude)
 {
     return magnitude ? geo::DecimalText(*magnitude, MagnitudeDecimals) : "--";

@@ -36,6 +36,13 @@ std::vector<std::string> ListHeadings();
 std::vector<std::vector<std::string>> ListRows(const Plan& plan);
 inline constexpr std::size_t ProposedColumn = 4;
 
+// The list as the page prints it, to hold the longest list on one page:
+// two bodies a row, the first half of the list down the left and the rest
+// down the right, each as body, Hc, Zn and magnitude, the proposed stars'
+// names followed by " *".
+std::vector<std::string> PageHeadings();
+std::vector<std::vector<std::string>> PageRows(const Plan& plan);
+
 // "-1.5", "0.5"; "--" for none.
 std::string MagnitudeText(const std::optional<double>& magnitude);
 

@@ -10,7 +10,8 @@
 //   ZD): from 00:00 ZT to the next 00:00 ZT, as UTC instants [Start, End).
 //   A ship in 150 W (ZD +10) keeps the 9th of December from 10:00 UT on the
 //   9th to 10:00 UT on the 10th.
-// - A time of day typed in UT names the one instant of the ship's day at
+// - The DR's time is kept on the ship's clock (ZT), as the log keeps it; a
+//   time of day typed in UT names the one instant of the ship's day at
 //   which the UT clock shows it.
 // - Instants are UTC seconds since 1970 (POSIX); UT1 is taken as UTC.
 #pragma once

@@ -29,7 +29,7 @@ constexpr double Edge = 0.01; // degrees: bodies this close to 15 or 75 may fall
 struct Case {
     const char* Name;
     double Lat, Lon, Course, Speed;
-    const char* DrTime; // UT within the ship's day
+    const char* DrTime; // on the ship's clock
     const char* Date;
     obsprep::Twilight When;
     const char* Time; // the list's instant, or null for twilight's
