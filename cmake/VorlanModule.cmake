@@ -20,7 +20,7 @@ endfunction()
 #   COMMENT <text>              the desktop entry's comment
 #   KEYWORDS <a;b;...>          the desktop entry's keywords
 #   MANUAL <page.1>             its manual page, beside the sources
-#   [WINDOW_ARGUMENTS <text>])  what the desktop entry passes ("STR")
+#   [WINDOW_ARGUMENTS <text>])  what the desktop entry passes
 #
 # Builds a module of the suite into the program folder beside the launcher
 # and registers it, so that packaging/ installs it with everything a module
@@ -38,8 +38,22 @@ function(vorlan_add_module program)
   add_dependencies(${program} vorlan_print) # the print module lies beside the programs
   set_target_properties(${program} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${VORLAN_PROGRAM_DIR})
   get_filename_component(manual ${ARG_MANUAL} ABSOLUTE BASE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
-  set_target_properties(${program} PROPERTIES
-    VORLAN_TITLE "${ARG_TITLE}" VORLAN_COMMENT "${ARG_COMMENT}" VORLAN_KEYWORDS "${ARG_KEYWORDS}"
-    VORLAN_MANUAL "${manual}" VORLAN_WINDOW_ARGUMENTS "${ARG_WINDOW_ARGUMENTS}")
+  set_target_properties(${program} PROPERTIES VORLAN_TITLE "${ARG_TITLE}" VORLAN_MANUAL "${manual}")
   set_property(GLOBAL APPEND PROPERTY VORLAN_MODULES ${program})
+  vorlan_add_desktop_entry(${program} PROGRAM ${program} TITLE "${ARG_TITLE}" COMMENT "${ARG_COMMENT}"
+                           KEYWORDS "${ARG_KEYWORDS}" ARGUMENTS "${ARG_WINDOW_ARGUMENTS}")
+endfunction()
+
+# vorlan_add_desktop_entry(<id> PROGRAM <program> TITLE <text> COMMENT <text>
+#   KEYWORDS <a;b;...> [ARGUMENTS <text>])
+#
+# A menu entry <id>.desktop that starts a module's window, given the
+# arguments: a module's own (vorlan_add_module makes it), or a second one
+# for another mode of the same program ("Tidal Streams", ebbflow STR).
+function(vorlan_add_desktop_entry id)
+  cmake_parse_arguments(ARG "" "PROGRAM;TITLE;COMMENT;KEYWORDS;ARGUMENTS" "" ${ARGN})
+  set_property(GLOBAL APPEND PROPERTY VORLAN_DESKTOP_ENTRIES ${id})
+  foreach(field PROGRAM TITLE COMMENT KEYWORDS ARGUMENTS)
+    set_property(GLOBAL PROPERTY VORLAN_ENTRY_${id}_${field} "${ARG_${field}}")
+  endforeach()
 endfunction()
