@@ -5,6 +5,7 @@
 #include "obsprep/window/sky_picture.h"
 #include "platform/desktop/latin1.h"
 #include "platform/widgets/date_picker.h"
+#include "platform/widgets/edit.h"
 #include "platform/widgets/mask_edit.h"
 #include "platform/widgets/radio_group.h"
 #include "timezones/time_text.h"
@@ -70,7 +71,7 @@ TObsPrepForm::TObsPrepForm(QWidget* parent)
       Dr(this, QStringLiteral("Dr"), QStringLiteral("DR"), [this] { return Format(); },
          [this](const std::string& m) { SetStatus(m); }),
       DrTime(this, QStringLiteral("DrTimeField"), QStringLiteral("DR time"), [this](const std::string& m) { SetStatus(m); }),
-      ListTime(this, QStringLiteral("ListTimeField"), QStringLiteral("Time of the list"),
+      ListTime(this, QStringLiteral("ListTimeField"), QStringLiteral("Time of the list (UT)"),
                [this](const std::string& m) { SetStatus(m); })
 {
     MakeInputs();
@@ -127,6 +128,12 @@ void TObsPrepForm::MakeInputs()
     top->addWidget(Picture, 1);
     Body()->addLayout(top);
 
+    // The fields were made in another order than they are read in.
+    QWidget* const chain[] = {Dr.Lat, Dr.NorS, Dr.Lon, Dr.EorW, DrTime.Field, CourseEdit, SpeedEdit, DateField,
+                              ListTime.Field, AtTwilightBox};
+    for (std::size_t i = 1; i < std::size(chain); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+
     connect(&Dr, &platform::PositionEntry::changed, this, [this] { Recompute(); });
     connect(&DrTime, &platform::TimeEntry::changed, this, [this] { Recompute(); });
     connect(CourseEdit, &platform::MaskEdit::exited, this,
@@ -153,7 +160,7 @@ void TObsPrepForm::MakeChoices(QBoxLayout* where)
     } groups[] = {
         {&TwilightGroup, "TwilightGroup", "Twilight", Items({"&Morning", "&Evening"}), EveningItem},
         {&OrderGroup, "OrderGroup", "Order", Items({"By &brightness", "By a&zimuth"}), BrightnessItem},
-        {&SetGroup, "SetGroup", "Proposed set", Items({"&3 stars", "&5 stars"}), ThreeStars},
+        {&SetGroup, "SetGroup", "Stars in the set", Items({"&3 stars", "&5 stars"}), ThreeStars},
     };
     for (const auto& g : groups) {
         auto* group = new platform::RadioGroup(centralWidget());

@@ -11,6 +11,7 @@
 #include "platform/widgets/date_picker.h"
 #include "platform/widgets/edit.h"
 #include "platform/widgets/mask_edit.h"
+#include "platform/widgets/radio_group.h"
 #include "printed_page.h"
 #include "qt_test_support.h"
 
@@ -243,17 +244,30 @@ TEST(ObsPrepForm, RefusedEntriesKeepTheFieldAndSayWhy)
     EXPECT_TRUE(errors.messages.isEmpty()) << Utf8(errors.messages.join('\n'));
 }
 
-TEST(ObsPrepForm, AScreenReaderHearsEveryFieldAndItStaysReadableUnderADarkScheme)
+TEST(ObsPrepForm, TabWalksTheFieldsAsTheyAreReadAndAScreenReaderHearsThem)
 {
     obsprep::TObsPrepForm form;
     ShowActive(form);
+    EXPECT_EQ(QApplication::focusWidget(), form.Dr.Lat) << "the focus opens in the DR's latitude";
+    const QWidget* const walk[] = {form.Dr.NorS,     form.Dr.Lon,    form.Dr.EorW,  form.DrTime.Field,
+                                   form.CourseEdit,  form.SpeedEdit, form.DateField, form.ListTime.Field,
+                                   form.AtTwilightBox};
+    for (const QWidget* next : walk) {
+        Press(QStringLiteral("<Tab>"));
+        EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
+    }
+    for (const platform::RadioGroup* group : {form.TwilightGroup, form.OrderGroup, form.SetGroup}) {
+        Press(QStringLiteral("<Tab>"));
+        EXPECT_TRUE(group->isAncestorOf(QApplication::focusWidget())) << group->objectName().toStdString();
+    }
     std::vector<QString> heard;
     for (const auto& [object, name] : AccessibleNames(&form))
         heard.push_back(name);
-    for (const char* name : {"DR latitude", "DR longitude", "DR time", "Course", "Speed", "Ship's date", "Time of the list",
-                             "Middle of nautical twilight", "Twilight", "Order", "Proposed set", "Planning list",
-                             "Sky at the time of the list", "Evening nautical twilight", "Proposed set"})
-        EXPECT_NE(std::find(heard.begin(), heard.end(), QString::fromLatin1(name)), heard.end()) << name;
+    for (const char* name : {"DR latitude", "DR longitude", "DR time", "Course", "Speed", "Ship's date",
+                             "Time of the list (UT)", "Middle of nautical twilight", "Twilight", "Order",
+                             "Stars in the set", "Planning list", "Sky at the time of the list",
+                             "Evening nautical twilight", "Time of the list", "Proposed set"})
+        EXPECT_EQ(std::count(heard.begin(), heard.end(), QString::fromLatin1(name)), 1) << name << ", once";
     DarkDesktop dark;
     ExpectReadable(form);
     EXPECT_EQ(form.Picture->grab().toImage().pixelColor(2, 2), QColor(Qt::white)) << "the sky as on paper";
