@@ -47,7 +47,7 @@ std::string Lines(const std::vector<std::pair<std::string, std::string>>& lines)
 {
     std::string out;
     for (const auto& [name, value] : lines)
-        out += name + ": " + geo::Utf8Text(value) + "\n";
+        out += name + ": " + geo::ShownText(value) + "\n";
     return out;
 }
 

@@ -30,7 +30,8 @@ struct Position {
 // A position as geo::ReadPosition takes it; refused with its reason.
 Position PositionOf(const std::string& word);
 
-// One "Name: value" a line, the values' 8-bit degree signs in UTF-8.
+// One "Name: value" a line: a value in UTF-8 as it is, and a window's
+// 8-bit text with its degree signs in UTF-8 (geo::ShownText).
 std::string Lines(const std::vector<std::pair<std::string, std::string>>& lines);
 
 // Parses `words` into `args` and runs `body`, which writes the output.

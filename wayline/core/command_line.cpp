@@ -92,6 +92,9 @@ Route RouteOf(const cli::Arguments& args, const Earth& earth)
             throw cli::InputError("--speed '" + geo::ShownText(*knots) + "' is not a speed in knots");
         route = WithSpeed(route, speed);
     }
+    // ETAs come from --departure alone, as scripts are promised: a departure
+    // a file carries is the window's to show.
+    route.Departure.reset();
     if (const std::optional<std::string> time = args.Value(Departure.Name)) {
         try {
             route.Departure = timezones::ParseInstant(*time);

@@ -111,10 +111,13 @@ TEST(CommandLine, SpeedsDeparturesAndKindsAsTheOptionsSetThem)
          "2027-06-17T18:30:00Z 2027-06-20T05:35:18Z", 10},
         {{"--departure", "2027-06-15T06:30:00Z", sphere}, "rhumb rhumb", "null null", -1},
         {{sphere}, "rhumb rhumb", "null null", -1},
-        // The file's own speeds (5 kn, 12 on leg 2) and departure.
-        {{file}, "rhumb great_circle", "2027-06-14T06:30:00Z 2027-06-16T07:44:19Z", 5},
-        {{"--rhumb", file}, "rhumb rhumb", "2027-06-14T06:30:00Z 2027-06-16T07:44:25Z", 5},
-        {{"--gc", "--speed", "6", file}, "great_circle great_circle", "2027-06-13T10:30:00Z 2027-06-17T12:58:37Z", 6},
+        // The file's own speeds (5 kn, 12 on leg 2); its planned departure
+        // is the window's: ETAs come from --departure alone.
+        {{file}, "rhumb great_circle", "null null", 5},
+        {{"--departure", "2027-06-09T06:30Z", file}, "rhumb great_circle", "2027-06-14T06:30:00Z 2027-06-16T07:44:19Z", 5},
+        {{"--rhumb", "--departure", "2027-06-09T06:30Z", file}, "rhumb rhumb", "2027-06-14T06:30:00Z 2027-06-16T07:44:25Z", 5},
+        {{"--gc", "--speed", "6", "--departure", "2027-06-09T06:30Z", file}, "great_circle great_circle",
+         "2027-06-13T10:30:00Z 2027-06-17T12:58:37Z", 6},
     };
     for (const Case& c : cases) {
         std::vector<std::string> words = {"--json", "--ellipsoid", Sphere};

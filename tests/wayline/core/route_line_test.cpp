@@ -33,8 +33,9 @@ TEST(RouteLine, GreatCirclesOnTheGeodesicRhumbLinesByTheirEnds)
                 if (i + 1 == r.points.size())
                     break;
                 const wayline::Waypoint& b = r.points[i + 1];
-                if (kind == LegKind::Rhumb)
+                if (kind == LegKind::Rhumb) {
                     EXPECT_EQ(line.WaypointAt[i + 1], line.WaypointAt[i] + 1) << where;
+                }
                 for (std::size_t k = line.WaypointAt[i] + 1; k <= line.WaypointAt[i + 1]; ++k) {
                     const wayline::LinePoint &p = line.Points[k], &q = line.Points[k - 1];
                     pieces.insert(pieces.end(), {{a.Lat, a.Lon, b.Lat, b.Lon}, {a.Lat, a.Lon, p.Lat, p.Lon},

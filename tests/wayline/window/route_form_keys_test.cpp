@@ -5,6 +5,7 @@
 // refused; the window reads under a dark scheme and names everything for
 // a screen reader; the chart draws the great circle as a curve.
 #include "wayline/core/command_line.h"
+#include "wayline/core/utc_time.h"
 #include "wayline/files/gpx_write.h"
 #include "wayline/window/route_chart.h"
 
@@ -36,7 +37,12 @@ std::map<std::string, QString> CommandLineSays(const wayline::Route& route)
     out.write(wayline::WriteGpx({wayline::GpxRouteOf(route)}));
     out.close();
     std::string text, err;
-    EXPECT_EQ(wayline::RunCommandLine({"--", file.toStdString()}, text, err), 0) << err;
+    // The command line counts its ETAs from --departure alone.
+    std::vector<std::string> words;
+    if (route.Departure)
+        words = {"--departure", wayline::UtcText(*route.Departure)};
+    words.insert(words.end(), {"--", file.toStdString()});
+    EXPECT_EQ(wayline::RunCommandLine(words, text, err), 0) << err;
     std::map<std::string, QString> lines;
     std::istringstream in(text);
     for (std::string line; std::getline(in, line);)
