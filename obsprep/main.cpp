@@ -6,6 +6,7 @@
 
 int main(int argc, char* argv[])
 {
-    return platform::RunModule(argc, argv, {QStringLiteral("Astro Planning"), obsprep::RunCommandLine,
-                                            [](const QStringList&) { return std::make_unique<obsprep::TObsPrepForm>(); }});
+    return platform::RunModule(argc, argv,
+                               {QStringLiteral("Astronomical Planning"), obsprep::RunCommandLine,
+                                [](const QStringList&) { return std::make_unique<obsprep::TObsPrepForm>(); }});
 }

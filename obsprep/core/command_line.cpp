@@ -29,7 +29,8 @@ constexpr std::size_t ColumnWidths[] = {16, 10, 8, 6};
 bool IsDigits(const std::string& text, std::size_t from, std::size_t count)
 {
     return std::all_of(text.begin() + static_cast<std::ptrdiff_t>(from),
-                       text.begin() + static_cast<std::ptrdiff_t>(from + count), [](char c) { return c >= '0' && c <= '9'; });
+                       text.begin() + static_cast<std::ptrdiff_t>(from + count),
+                       [](char c) { return c >= '0' && c <= '9'; });
 }
 
 // The value of `option`, one of `choices` (their index), or `fallback`.
@@ -37,8 +38,7 @@ std::size_t ChoiceOf(const cli::Arguments& args, const cli::Option& option, cons
                      std::size_t fallback)
 {
     const std::optional<std::string> text = args.Value(option.Name);
-    if (!text)
-        return fallback;
+    if (!text) return fallback;
     const auto found = std::ranges::find(choices, *text);
     if (found == choices.end())
         throw cli::InputError(option.Name + " takes " + option.Value + ", not '" + geo::ShownText(*text) + "'");
@@ -48,8 +48,7 @@ std::size_t ChoiceOf(const cli::Arguments& args, const cli::Option& option, cons
 double NumberOf(const cli::Arguments& args, const cli::Option& option, const char* what)
 {
     const std::optional<std::string> text = args.Value(option.Name);
-    if (!text)
-        return 0;
+    if (!text) return 0;
     try {
         return celpos::ReadDecimal(*text, what);
     } catch (const std::runtime_error& e) {
@@ -59,8 +58,7 @@ double NumberOf(const cli::Arguments& args, const cli::Option& option, const cha
 
 std::string Padded(std::string text, std::size_t width)
 {
-    if (text.size() < width)
-        text.append(width - text.size(), ' ');
+    if (text.size() < width) text.append(width - text.size(), ' ');
     return text;
 }
 
@@ -80,8 +78,7 @@ std::string PlainText(const Plan& plan, geo::AngleFormat format)
     const Lines list = ListLines(plan, format);
     lines.insert(lines.end(), list.begin(), list.end());
     std::string out = cli::Lines(lines);
-    if (!plan.Utc)
-        return out;
+    if (!plan.Utc) return out;
     out += cli::Lines({{std::string("Bodies by ") + (plan.Asked.ListOrder == Order::Azimuth ? "azimuth" : "brightness"),
                         std::to_string(plan.Bodies.size())}});
     out += TableRow(ListHeadings());
@@ -92,8 +89,7 @@ std::string PlainText(const Plan& plan, geo::AngleFormat format)
 
 PlanRequest RequestOf(const cli::Arguments& args)
 {
-    if (args.Operands().size() != 2)
-        throw cli::InputError("a DR position and a date, please: POSITION DATE");
+    if (args.Operands().size() != 2) throw cli::InputError("a DR position and a date, please: POSITION DATE");
     PlanRequest request;
     const cli::Position dr = cli::PositionOf(args.Operands()[0]);
     request.DrLatDeg = dr.Lat;
@@ -103,14 +99,15 @@ PlanRequest RequestOf(const cli::Arguments& args)
     } catch (const timezones::TimeError& e) {
         throw cli::InputError(geo::ShownText(e.what()));
     }
-    if (const std::optional<std::string> time = args.Value(TimeOption.Name))
-        request.Utc = celpos::InstantOf(*time);
+    if (const std::optional<std::string> time = args.Value(TimeOption.Name)) request.Utc = celpos::InstantOf(*time);
     if (const std::optional<std::string> time = args.Value(DrTimeOption.Name))
         request.DrSecondOfDay = TimeOfDayOf(DrTimeOption.Name, *time);
     request.CourseDeg = NumberOf(args, CourseOption, "The course");
     request.SpeedKn = NumberOf(args, SpeedOption, "The speed");
-    request.When = ChoiceOf(args, TwilightOption, {"morning", "evening"}, 1) == 0 ? Twilight::Morning : Twilight::Evening;
-    request.ListOrder = ChoiceOf(args, OrderOption, {"brightness", "azimuth"}, 0) == 0 ? Order::Brightness : Order::Azimuth;
+    request.When =
+        ChoiceOf(args, TwilightOption, {"morning", "evening"}, 1) == 0 ? Twilight::Morning : Twilight::Evening;
+    request.ListOrder =
+        ChoiceOf(args, OrderOption, {"brightness", "azimuth"}, 0) == 0 ? Order::Brightness : Order::Azimuth;
     request.SetSize = ChoiceOf(args, StarsOption, {"3", "5"}, 0) == 0 ? SmallSet : LargeSet;
     return request;
 }
@@ -124,7 +121,8 @@ int TimeOfDayOf(const std::string& option, const std::string& text)
     const int h = shape ? std::stoi(text.substr(0, 2)) : 0, m = shape ? std::stoi(text.substr(3, 2)) : 0,
               s = shape && text.size() == 8 ? std::stoi(text.substr(6, 2)) : 0;
     if (!shape || h > 23 || m > 59 || s > 59)
-        throw cli::InputError(option + " takes a time of day, 00:00:00 to 23:59:59, not '" + geo::ShownText(text) + "'");
+        throw cli::InputError(option + " takes a time of day, 00:00:00 to 23:59:59, not '" + geo::ShownText(text) +
+                              "'");
     return h * timezones::SecondsPerHour + m * timezones::SecondsPerMinute + s;
 }
 
@@ -134,18 +132,21 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::string& out, 
                         {cli::JsonOption, TimeOption, DrTimeOption, CourseOption, SpeedOption, TwilightOption,
                          OrderOption, StarsOption, cli::FormatOption},
                         "POSITION DATE");
-    return cli::Run(args, arguments, [&args](std::string& result) {
-        const PlanRequest request = RequestOf(args);
-        const geo::AngleFormat format = cli::FormatOf(args);
-        try {
-            const Plan plan = MakePlan(request);
-            result = args.Flag(cli::JsonOption.Name) ? PlanJson(plan) : PlainText(plan, format);
-        } catch (const PlanError& e) {
-            throw cli::InputError(geo::ShownText(e.what()));
-        } catch (const timezones::TimeError& e) {
-            throw cli::InputError(geo::ShownText(e.what()));
-        }
-    }, out, err);
+    return cli::Run(
+        args, arguments,
+        [&args](std::string& result) {
+            const PlanRequest request = RequestOf(args);
+            const geo::AngleFormat format = cli::FormatOf(args);
+            try {
+                const Plan plan = MakePlan(request);
+                result = args.Flag(cli::JsonOption.Name) ? PlanJson(plan) : PlainText(plan, format);
+            } catch (const PlanError& e) {
+                throw cli::InputError(geo::ShownText(e.what()));
+            } catch (const timezones::TimeError& e) {
+                throw cli::InputError(geo::ShownText(e.what()));
+            }
+        },
+        out, err);
 }
 
 } // namespace obsprep

@@ -19,8 +19,7 @@ void RequireSecondOfDay(int second, const char* what)
 Plan MakePlan(const PlanRequest& request)
 {
     RequireSecondOfDay(request.DrSecondOfDay, "The DR's time");
-    if (request.SecondOfDay)
-        RequireSecondOfDay(*request.SecondOfDay, "The time");
+    if (request.SecondOfDay) RequireSecondOfDay(*request.SecondOfDay, "The time");
     if (request.SetSize != SmallSet && request.SetSize != LargeSet)
         throw PlanError("A set holds 3 or 5 stars, not " + std::to_string(request.SetSize));
     Plan plan;
@@ -39,8 +38,7 @@ Plan MakePlan(const PlanRequest& request)
             plan.Utc = MiddleOfNauticalTwilight(plan.Times, request.When);
             plan.AtTwilight = plan.Utc.has_value();
         }
-        if (!plan.Utc)
-            return plan;
+        if (!plan.Utc) return plan;
         if (!(std::fabs(*plan.Utc - plan.Dr.DrUtc) <= LongestRunSeconds))
             throw PlanError("The time " + (std::isfinite(*plan.Utc) ? timezones::FormatIsoUtc(*plan.Utc) : "given") +
                             " lies more than two days from the DR's; plan from a DR of that day");

@@ -24,7 +24,7 @@ inline constexpr double LongestRunSeconds = 48 * 3600.0;
 
 struct PlanRequest {
     double DrLatDeg = 0, DrLonDeg = 0;
-    int DrSecondOfDay = 0;  // the DR's time on the ship's clock (ZT), 0..86399: 0 is the ship's day's start
+    int DrSecondOfDay = 0; // the DR's time on the ship's clock (ZT), 0..86399: 0 is the ship's day's start
     double CourseDeg = 0, SpeedKn = 0;
     timezones::CivilDate Date{2026, 1, 1}; // the ship's date
     Twilight When = Twilight::Evening;
@@ -38,14 +38,14 @@ struct PlanRequest {
 
 struct Plan {
     PlanRequest Asked;
-    Voyage Dr;                   // with the DR's instant
-    timezones::DayBounds Day;    // the ship's day
-    int ZoneDifference = 0;      // of the ship's day (UT = ZT + ZD)
+    Voyage Dr;                // with the DR's instant
+    timezones::DayBounds Day; // the ship's day
+    int ZoneDifference = 0;   // of the ship's day (UT = ZT + ZD)
     TwilightTimes Times;
-    std::optional<double> Utc;   // the list's instant; none where twilight gave none and none was asked
-    bool AtTwilight = false;     // Utc is the middle of nautical twilight
-    std::optional<Place> DrThen; // the DR at Utc
-    std::vector<SkyBody> Bodies; // in the order asked
+    std::optional<double> Utc;     // the list's instant; none where twilight gave none and none was asked
+    bool AtTwilight = false;       // Utc is the middle of nautical twilight
+    std::optional<Place> DrThen;   // the DR at Utc
+    std::vector<SkyBody> Bodies;   // in the order asked
     std::vector<SkyBody> Proposed; // by azimuth; empty when too few stars are up
 };
 

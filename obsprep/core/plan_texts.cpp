@@ -19,8 +19,7 @@ std::string DegreesText(double degrees) { return geo::DecimalText(degrees, 0) + 
 std::string ListTimeText(const Plan& plan)
 {
     const std::string twilight = TwilightName(plan.Asked.When);
-    if (!plan.Utc)
-        return "none: no " + twilight + " nautical twilight this day; type the time";
+    if (!plan.Utc) return "none: no " + twilight + " nautical twilight this day; type the time";
     return TimeText(plan.Utc) + (plan.AtTwilight ? " (middle of " + twilight + " nautical twilight)" : "");
 }
 
@@ -28,8 +27,7 @@ std::string ListTimeText(const Plan& plan)
 
 std::string TimeText(const std::optional<double>& utc)
 {
-    if (!utc)
-        return "none";
+    if (!utc) return "none";
     std::string iso = timezones::FormatIsoUtc(*utc); // "2026-12-09T16:41:05Z"
     iso[iso.find('T')] = ' ';
     iso.pop_back();
@@ -40,7 +38,8 @@ Lines TwilightLines(const Plan& plan)
 {
     const TwilightTimes& t = plan.Times;
     return {
-        {"Ship's day", timezones::FormatDate(plan.Asked.Date) + " (" + timezones::ZoneDifferenceText(plan.ZoneDifference) + ")"},
+        {"Ship's day",
+         timezones::FormatDate(plan.Asked.Date) + " (" + timezones::ZoneDifferenceText(plan.ZoneDifference) + ")"},
         {"Morning nautical twilight", TimeText(t.MorningNautical)},
         {"Morning civil twilight", TimeText(t.MorningCivil)},
         {"Meridian passage", TimeText(t.MeridianPassage)},
@@ -52,8 +51,7 @@ Lines TwilightLines(const Plan& plan)
 Lines ListLines(const Plan& plan, geo::AngleFormat format)
 {
     const auto dr = [&](bool isLongitude) {
-        if (!plan.DrThen)
-            return std::string("none");
+        if (!plan.DrThen) return std::string("none");
         return geo::FormatAngle(format, isLongitude, isLongitude ? plan.DrThen->LonDeg : plan.DrThen->LatDeg);
     };
     return {
@@ -66,8 +64,7 @@ Lines ListLines(const Plan& plan, geo::AngleFormat format)
 
 std::string ProposedText(const Plan& plan)
 {
-    if (!plan.Utc)
-        return "none";
+    if (!plan.Utc) return "none";
     if (plan.Proposed.empty())
         return "none: fewer than " + std::to_string(plan.Asked.SetSize) + " stars between " +
                DegreesText(LowestAltitude) + " and " + DegreesText(HighestAltitude);
@@ -77,10 +74,7 @@ std::string ProposedText(const Plan& plan)
     return text;
 }
 
-std::vector<std::string> ListHeadings()
-{
-    return {"Body", "Hc", "Zn", "Mag.", "Set"};
-}
+std::vector<std::string> ListHeadings() { return {"Body", "Hc", "Zn", "Mag.", "Set"}; }
 
 bool IsProposed(const Plan& plan, const std::string& body)
 {
@@ -96,10 +90,7 @@ std::vector<std::vector<std::string>> ListRows(const Plan& plan)
     return rows;
 }
 
-std::vector<std::string> PageHeadings()
-{
-    return {"Body", "Hc", "Zn", "Mag.", "Body", "Hc", "Zn", "Mag."};
-}
+std::vector<std::string> PageHeadings() { return {"Body", "Hc", "Zn", "Mag.", "Body", "Hc", "Zn", "Mag."}; }
 
 std::vector<std::vector<std::string>> PageRows(const Plan& plan)
 {
@@ -109,8 +100,7 @@ std::vector<std::vector<std::string>> PageRows(const Plan& plan)
     for (std::size_t r = 0; r < half; ++r) {
         std::vector<std::string> row;
         for (const std::size_t i : {r, r + half}) {
-            if (i >= bodies.size())
-                break;
+            if (i >= bodies.size()) break;
             const SkyBody& b = bodies[i];
             row.insert(row.end(), {b.Body + (IsProposed(plan, b.Body) ? " *" : ""), celpos::AltitudeText(b.HcDeg),
                                    celpos::AzimuthText(b.ZnDeg), MagnitudeText(b.Magnitude)});

@@ -33,12 +33,12 @@ std::vector<SkyBody> BodiesInBand(double latDeg, double lonDeg, double utc, Orde
     const std::vector<std::string> names = astro::AlmanacBodies();
     for (std::size_t i = 0; i < names.size(); ++i) {
         const astro::AlmanacEntry entry = astro::Almanac(names[i], utc);
-        if (!Listed(entry.Kind) || !entry.DecDeg)
-            continue;
+        if (!Listed(entry.Kind) || !entry.DecDeg) continue;
         const celpos::HorizonPlace seen = celpos::ComputedPlace(latDeg, lonDeg, entry.GhaDeg, *entry.DecDeg);
         if (seen.HcDeg >= LowestAltitude && seen.HcDeg <= HighestAltitude)
             bodies.push_back({entry.Body, entry.Kind, seen.HcDeg, seen.ZnDeg,
-                              entry.Kind == astro::BodyKind::Moon ? std::nullopt : entry.Magnitude, static_cast<int>(i)});
+                              entry.Kind == astro::BodyKind::Moon ? std::nullopt : entry.Magnitude,
+                              static_cast<int>(i)});
     }
     Arrange(bodies, order);
     return bodies;

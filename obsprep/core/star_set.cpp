@@ -49,8 +49,7 @@ std::vector<SkyBody> ProposedSet(const std::vector<SkyBody>& bodies, int count)
                          [](const SkyBody& b) { return b.Kind == astro::BodyKind::Star; });
     std::ranges::stable_sort(stars, {}, &SkyBody::ZnDeg);
     const auto size = static_cast<std::size_t>(count);
-    if (stars.size() < size)
-        return {};
+    if (stars.size() < size) return {};
 
     // Every set of `count`, its stars taken in azimuth order, so that its
     // gaps are the differences of neighbours.
@@ -68,7 +67,8 @@ std::vector<SkyBody> ProposedSet(const std::vector<SkyBody>& bodies, int count)
                 sum += m;
             }
             const double error = GapError(zn, even);
-            const Score score = error <= allowed ? Score{false, faintest, sum, error} : Score{true, error, faintest, sum};
+            const Score score =
+                error <= allowed ? Score{false, faintest, sum, error} : Score{true, error, faintest, sum};
             if (best.empty() || score < bestScore) {
                 best = chosen;
                 bestScore = score;

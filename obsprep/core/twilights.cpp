@@ -28,16 +28,14 @@ std::vector<double> Found(Event event, const Place& at, const timezones::DayBoun
     std::vector<double> times;
     if (event == Event::MeridianPassage) {
         for (const astro::MeridianPassage& p : course.Passages)
-            if (p.Upper && p.Utc >= start && p.Utc < end)
-                times.push_back(p.Utc);
+            if (p.Upper && p.Utc >= start && p.Utc < end) times.push_back(p.Utc);
         return times;
     }
     const bool civil = event == Event::MorningCivil || event == Event::EveningCivil;
     const double altitude = civil ? astro::CivilTwilight : astro::NauticalTwilight;
     for (const astro::Crossing& c :
          astro::CrossingsOf(astro::Body::Sun, observer, course, astro::CentreAt(altitude), start, end))
-        if (c.Rising != IsEvening(event))
-            times.push_back(c.Utc);
+        if (c.Rising != IsEvening(event)) times.push_back(c.Utc);
     return times;
 }
 
@@ -47,13 +45,10 @@ std::optional<double> Followed(Event event, const Voyage& voyage, const timezone
     std::optional<double> t;
     for (int step = 0; step < MostSteps; ++step) {
         const std::vector<double> times = Found(event, at, day);
-        if (times.empty())
-            return std::nullopt; // the vessel has sailed to where the day holds none
+        if (times.empty()) return std::nullopt; // the vessel has sailed to where the day holds none
         double next = IsEvening(event) ? times.back() : times.front();
-        if (t)
-            next = *std::ranges::min_element(times, {}, [&](double u) { return std::fabs(u - *t); });
-        if ((t && std::fabs(next - *t) < Settled) || voyage.SpeedKn == 0)
-            return next;
+        if (t) next = *std::ranges::min_element(times, {}, [&](double u) { return std::fabs(u - *t); });
+        if ((t && std::fabs(next - *t) < Settled) || voyage.SpeedKn == 0) return next;
         t = next;
         at = DrAt(voyage, next);
     }
@@ -77,8 +72,7 @@ std::optional<double> MiddleOfNauticalTwilight(const TwilightTimes& times, Twili
 {
     const std::optional<double>& nautical = which == Twilight::Morning ? times.MorningNautical : times.EveningNautical;
     const std::optional<double>& civil = which == Twilight::Morning ? times.MorningCivil : times.EveningCivil;
-    if (!nautical || !civil)
-        return std::nullopt;
+    if (!nautical || !civil) return std::nullopt;
     return std::round((*nautical + *civil) / 2);
 }
 

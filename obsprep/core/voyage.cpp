@@ -20,11 +20,11 @@ void RequireValidVoyage(const Voyage& voyage)
     if (!(std::fabs(voyage.DrLatDeg) <= QuarterTurn && std::isfinite(voyage.DrLonDeg)))
         throw PlanError("The DR position is off the globe");
     if (!(voyage.CourseDeg >= 0 && voyage.CourseDeg <= LargestCourse))
-        throw PlanError("The course must lie between 0 and 359.9\xB0, not " + geo::DecimalText(voyage.CourseDeg) + "\xB0");
+        throw PlanError("The course must lie between 0 and 359.9\xB0, not " + geo::DecimalText(voyage.CourseDeg) +
+                        "\xB0");
     if (!(voyage.SpeedKn >= 0 && voyage.SpeedKn <= LargestSpeed))
         throw PlanError("The speed must lie between 0 and 60 knots, not " + geo::DecimalText(voyage.SpeedKn) + " kn");
-    if (!std::isfinite(voyage.DrUtc))
-        throw PlanError("The DR's time is not a number");
+    if (!std::isfinite(voyage.DrUtc)) throw PlanError("The DR's time is not a number");
 }
 
 Place DrAt(const Voyage& voyage, double utc)
@@ -45,10 +45,7 @@ Place DrAt(const Voyage& voyage, double utc)
     }
 }
 
-int ZoneDifference(const Voyage& voyage)
-{
-    return timezones::NauticalZoneDifference(voyage.DrLonDeg);
-}
+int ZoneDifference(const Voyage& voyage) { return timezones::NauticalZoneDifference(voyage.DrLonDeg); }
 
 timezones::DayBounds ShipDay(const Voyage& voyage, timezones::CivilDate date)
 {
@@ -57,7 +54,8 @@ timezones::DayBounds ShipDay(const Voyage& voyage, timezones::CivilDate date)
     RequireValidVoyage(voyage);
     const timezones::Zone zone = timezones::Zone::Nautical(voyage.DrLonDeg);
     const timezones::DayBounds day = timezones::DayInZone(zone, date);
-    if (static_cast<double>(day.Start) < astro::FirstSupportedUtc || static_cast<double>(day.End) > astro::EndSupportedUtc)
+    if (static_cast<double>(day.Start) < astro::FirstSupportedUtc ||
+        static_cast<double>(day.End) > astro::EndSupportedUtc)
         throw PlanError(timezones::FormatDate(date) + " in " + zone.Name() +
                         " reaches outside the years 1900 to 2100 of UTC that the almanac covers");
     return day;

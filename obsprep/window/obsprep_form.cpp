@@ -36,8 +36,7 @@ QString ResultName(const std::string& name)
 {
     QString object = QStringLiteral("Result");
     for (const char c : name)
-        if (std::isalnum(static_cast<unsigned char>(c)))
-            object += QLatin1Char(c);
+        if (std::isalnum(static_cast<unsigned char>(c))) object += QLatin1Char(c);
     return object;
 }
 
@@ -68,9 +67,11 @@ SkyPicture::MarkKind KindOf(astro::BodyKind kind)
 
 TObsPrepForm::TObsPrepForm(QWidget* parent)
     : ModuleWindow(QStringLiteral("TObsPrepForm"), QStringLiteral("Planning an Astronomical Position Fix"), parent),
-      Dr(this, QStringLiteral("Dr"), QStringLiteral("DR"), [this] { return Format(); },
-         [this](const std::string& m) { SetStatus(m); }),
-      DrTime(this, QStringLiteral("DrTimeField"), QStringLiteral("DR time"), [this](const std::string& m) { SetStatus(m); }),
+      Dr(
+          this, QStringLiteral("Dr"), QStringLiteral("DR"), [this] { return Format(); },
+          [this](const std::string& m) { SetStatus(m); }),
+      DrTime(this, QStringLiteral("DrTimeField"), QStringLiteral("DR time"),
+             [this](const std::string& m) { SetStatus(m); }),
       ListTime(this, QStringLiteral("ListTimeField"), QStringLiteral("Time of the list (UT)"),
                [this](const std::string& m) { SetStatus(m); })
 {
@@ -109,8 +110,8 @@ void TObsPrepForm::MakeInputs()
 
     auto* when = new QGroupBox(QStringLiteral("Date and time"), centralWidget());
     auto* whenForm = new QFormLayout(when);
-    DateField = AddDateField(whenForm, QStringLiteral("DateField"), QStringLiteral("Ship's date"), QStringLiteral("D&ate"),
-                             [this] { Recompute(); });
+    DateField = AddDateField(whenForm, QStringLiteral("DateField"), QStringLiteral("Ship's date"),
+                             QStringLiteral("D&ate"), [this] { Recompute(); });
     DateField->setDateRange(QDate(FirstDate.Year, FirstDate.Month, FirstDate.Day),
                             QDate(LastDate.Year, LastDate.Month, LastDate.Day));
     whenForm->addRow(QStringLiteral("T&ime of the list (UT):"), ListTime.Field);
@@ -129,8 +130,8 @@ void TObsPrepForm::MakeInputs()
     Body()->addLayout(top);
 
     // The fields were made in another order than they are read in.
-    QWidget* const chain[] = {Dr.Lat, Dr.NorS, Dr.Lon, Dr.EorW, DrTime.Field, CourseEdit, SpeedEdit, DateField,
-                              ListTime.Field, AtTwilightBox};
+    QWidget* const chain[] = {Dr.Lat,     Dr.NorS,   Dr.Lon,    Dr.EorW,        DrTime.Field,
+                              CourseEdit, SpeedEdit, DateField, ListTime.Field, AtTwilightBox};
     for (std::size_t i = 1; i < std::size(chain); ++i)
         QWidget::setTabOrder(chain[i - 1], chain[i]);
 
@@ -234,8 +235,7 @@ void TObsPrepForm::NumberExit(platform::MaskEdit* field, double& stored, double 
         return;
     }
     SetStatus({});
-    if (value == stored)
-        return;
+    if (value == stored) return;
     stored = value;
     Recompute();
 }
@@ -251,8 +251,7 @@ PlanRequest TObsPrepForm::Request() const
     const QDate date = DateField->date();
     r.Date = {date.year(), date.month(), date.day()};
     r.When = TwilightGroup->ItemIndex() == MorningItem ? Twilight::Morning : Twilight::Evening;
-    if (!AtTwilightBox->isChecked())
-        r.SecondOfDay = ListTime.Seconds();
+    if (!AtTwilightBox->isChecked()) r.SecondOfDay = ListTime.Seconds();
     r.ListOrder = OrderGroup->ItemIndex() == AzimuthItem ? Order::Azimuth : Order::Brightness;
     r.SetSize = SetGroup->ItemIndex() == FiveStars ? LargeSet : SmallSet;
     return r;
@@ -291,7 +290,8 @@ void TObsPrepForm::Show()
 
 void TObsPrepForm::ShowTable()
 {
-    const std::vector<std::vector<std::string>> rows = plan_ ? ListRows(*plan_) : std::vector<std::vector<std::string>>{};
+    const std::vector<std::vector<std::string>> rows =
+        plan_ ? ListRows(*plan_) : std::vector<std::vector<std::string>>{};
     ListTable->setRowCount(static_cast<int>(rows.size()));
     for (std::size_t r = 0; r < rows.size(); ++r) {
         const bool proposed = !rows[r][ProposedColumn].empty();
@@ -301,8 +301,7 @@ void TObsPrepForm::ShowTable()
             QFont font = item->font();
             font.setBold(proposed);
             item->setFont(font);
-            if (c > 0)
-                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (c > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             ListTable->setItem(static_cast<int>(r), static_cast<int>(c), item);
         }
     }
@@ -321,10 +320,9 @@ void TObsPrepForm::ShowPicture()
     // What a screen reader hears: the set with each star's bearing and altitude.
     std::string description;
     for (const SkyBody& b : plan_->Proposed)
-        description += (description.empty() ? "Proposed: " : "; ") + b.Body + " bearing " + celpos::AzimuthText(b.ZnDeg) +
-                       ", altitude " + celpos::AltitudeText(b.HcDeg);
-    if (description.empty())
-        description = "No set proposed: " + ProposedText(*plan_);
+        description += (description.empty() ? "Proposed: " : "; ") + b.Body + " bearing " +
+                       celpos::AzimuthText(b.ZnDeg) + ", altitude " + celpos::AltitudeText(b.HcDeg);
+    if (description.empty()) description = "No set proposed: " + ProposedText(*plan_);
     description += ". " + std::to_string(plan_->Bodies.size()) + " bodies between 15\xB0 and 75\xB0.";
     Picture->SetSky(std::move(marks), platform::ToQt(description));
 }
@@ -351,7 +349,8 @@ platform::ResultsPage TObsPrepForm::Page() const
     page.Headings = PageHeadings();
     page.Rows = PageRows(*plan_);
     page.Notes = {
-        "* the proposed set: stars whose gaps in azimuth lie within a quarter of the even gap, the faintest as bright as can be.",
+        "* the proposed set: stars whose gaps in azimuth lie within a quarter of the even gap, the faintest as bright "
+        "as can be.",
         "Hc and Zn from the DR at the time of the list, geocentric, no refraction; the Moon appears up to 1\xB0 lower.",
         "Twilights with the Sun's centre at -6\xB0 (civil) and -12\xB0 (nautical), where the DR will be. Times UT.",
     };

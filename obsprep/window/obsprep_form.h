@@ -37,16 +37,16 @@ public:
     explicit TObsPrepForm(QWidget* parent = nullptr);
 
     platform::PositionEntry Dr;
-    platform::TimeEntry DrTime;              // on the ship's clock (ZT)
+    platform::TimeEntry DrTime;               // on the ship's clock (ZT)
     platform::MaskEdit* CourseEdit = nullptr; // ddd.d, up to 359.9
     platform::MaskEdit* SpeedEdit = nullptr;  // dd.d knots, up to 60.0
     platform::DatePicker* DateField = nullptr;
     platform::RadioGroup* TwilightGroup = nullptr; // Morning, Evening
-    platform::TimeEntry ListTime;            // UT, within the ship's day
-    QCheckBox* AtTwilightBox = nullptr;      // the list at the middle of nautical twilight
-    platform::RadioGroup* OrderGroup = nullptr; // By brightness, By azimuth
-    platform::RadioGroup* SetGroup = nullptr;   // 3 stars, 5 stars
-    std::vector<QLabel*> Results;            // TwilightLines, then ListLines
+    platform::TimeEntry ListTime;                  // UT, within the ship's day
+    QCheckBox* AtTwilightBox = nullptr;            // the list at the middle of nautical twilight
+    platform::RadioGroup* OrderGroup = nullptr;    // By brightness, By azimuth
+    platform::RadioGroup* SetGroup = nullptr;      // 3 stars, 5 stars
+    std::vector<QLabel*> Results;                  // TwilightLines, then ListLines
     QTableWidget* ListTable = nullptr;
     SkyPicture* Picture = nullptr;
 

@@ -14,9 +14,9 @@ namespace obsprep {
 namespace {
 
 constexpr double Zenith = 90.0;
-constexpr int Side = 340;         // the picture's natural size (pixels)
-constexpr int Margin = 22;        // room for the compass letters
-constexpr int TickEvery = 30;     // degrees of azimuth between ticks
+constexpr int Side = 340;                               // the picture's natural size (pixels)
+constexpr int Margin = 22;                              // room for the compass letters
+constexpr int TickEvery = 30;                           // degrees of azimuth between ticks
 constexpr double BrightestDot = 5.0, FaintestDot = 1.6; // dot radii (pixels)
 constexpr double DotPerMagnitude = 1.0;
 
@@ -42,10 +42,7 @@ SkyPicture::SkyPicture(QWidget* parent) : QWidget(parent)
     setAutoFillBackground(true);
 }
 
-QSize SkyPicture::sizeHint() const
-{
-    return {Side, Side};
-}
+QSize SkyPicture::sizeHint() const { return {Side, Side}; }
 
 void SkyPicture::SetSky(std::vector<Mark> marks, const QString& description)
 {
@@ -54,20 +51,11 @@ void SkyPicture::SetSky(std::vector<Mark> marks, const QString& description)
     update();
 }
 
-void SkyPicture::Clear(const QString& why)
-{
-    SetSky({}, why);
-}
+void SkyPicture::Clear(const QString& why) { SetSky({}, why); }
 
-QPointF SkyPicture::Centre() const
-{
-    return QPointF(width() / 2.0, height() / 2.0);
-}
+QPointF SkyPicture::Centre() const { return QPointF(width() / 2.0, height() / 2.0); }
 
-double SkyPicture::HorizonRadius() const
-{
-    return std::max(0.0, std::min(width(), height()) / 2.0 - Margin);
-}
+double SkyPicture::HorizonRadius() const { return std::max(0.0, std::min(width(), height()) / 2.0 - Margin); }
 
 QPointF SkyPicture::PointOf(double hcDeg, double znDeg) const
 {
@@ -99,7 +87,8 @@ void SkyPicture::DrawGrid(QPainter& p) const
         const char* Letter;
     } points[] = {{0, "N"}, {90, "E"}, {180, "S"}, {270, "W"}};
     for (const auto& point : points) {
-        const QPointF at = Centre() + (PointOf(0, point.Zn) - Centre()) * ((horizon + Margin / 2.0) / std::max(horizon, 1.0));
+        const QPointF at =
+            Centre() + (PointOf(0, point.Zn) - Centre()) * ((horizon + Margin / 2.0) / std::max(horizon, 1.0));
         p.drawText(QRectF(at.x() - 10, at.y() - 10, 20, 20), Qt::AlignCenter, QString::fromLatin1(point.Letter));
     }
 }
@@ -107,10 +96,10 @@ void SkyPicture::DrawGrid(QPainter& p) const
 void SkyPicture::DrawMark(QPainter& p, const Mark& mark) const
 {
     const QPointF at = PointOf(mark.HcDeg, mark.ZnDeg);
-    const double dot = mark.Kind == MarkKind::Moon
-                           ? BrightestDot * 1.4
-                           : std::clamp(BrightestDot - DotPerMagnitude * (mark.Magnitude.value_or(0) + 1), FaintestDot,
-                                        BrightestDot);
+    const double dot =
+        mark.Kind == MarkKind::Moon
+            ? BrightestDot * 1.4
+            : std::clamp(BrightestDot - DotPerMagnitude * (mark.Magnitude.value_or(0) + 1), FaintestDot, BrightestDot);
     const QColor colour = mark.Kind == MarkKind::Planet ? PlanetInk : mark.Kind == MarkKind::Moon ? MoonInk : Ink;
     p.setPen(Qt::NoPen);
     p.setBrush(colour);
@@ -128,8 +117,8 @@ void SkyPicture::DrawMark(QPainter& p, const Mark& mark) const
     p.setPen(mark.Proposed ? ProposedInk : colour);
     // Names on the side toward the centre, so that they stay inside the horizon.
     const bool east = at.x() >= Centre().x();
-    const QRectF label = east ? QRectF(at.x() - 110 - dot - 3, at.y() - 7, 110, 14)
-                              : QRectF(at.x() + dot + 3, at.y() - 7, 110, 14);
+    const QRectF label =
+        east ? QRectF(at.x() - 110 - dot - 3, at.y() - 7, 110, 14) : QRectF(at.x() + dot + 3, at.y() - 7, 110, 14);
     p.drawText(label, (east ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter, mark.Name);
 }
 
@@ -137,16 +126,13 @@ void SkyPicture::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.fillRect(rect(), Paper);
-    if (HorizonRadius() <= 0)
-        return;
+    if (HorizonRadius() <= 0) return;
     p.setRenderHint(QPainter::Antialiasing);
     DrawGrid(p);
     for (const Mark& mark : marks_)
-        if (!mark.Proposed)
-            DrawMark(p, mark);
+        if (!mark.Proposed) DrawMark(p, mark);
     for (const Mark& mark : marks_) // the set on top
-        if (mark.Proposed)
-            DrawMark(p, mark);
+        if (mark.Proposed) DrawMark(p, mark);
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);

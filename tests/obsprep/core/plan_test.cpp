@@ -39,15 +39,17 @@ const Case Cases[] = {
     {"Plymouth at anchor, evening", 50.37, -4.14, 0, 0, "00:00:00", "2026-12-09", obsprep::Twilight::Evening, nullptr},
     {"Plymouth, the time asked", 50.37, -4.14, 0, 0, "00:00:00", "2026-12-09", obsprep::Twilight::Evening,
      "2026-12-09T18:30:00Z"},
-    {"Western Approaches, 20 kn west, morning", 49.5, -8.0, 270, 20, "00:00:00", "2026-12-10", obsprep::Twilight::Morning,
-     nullptr},
+    {"Western Approaches, 20 kn west, morning", 49.5, -8.0, 270, 20, "00:00:00", "2026-12-10",
+     obsprep::Twilight::Morning, nullptr},
     {"Mid-Pacific, ZD +10", 20.0, -150.0, 45, 15, "12:00:00", "2026-06-15", obsprep::Twilight::Evening, nullptr},
     {"Off Sydney, morning", -33.86, 151.5, 10, 12, "18:00:00", "2026-04-05", obsprep::Twilight::Morning, nullptr},
-    {"South Atlantic, running south", -40.0, -20.0, 180, 12, "06:00:00", "2025-09-22", obsprep::Twilight::Evening, nullptr},
+    {"South Atlantic, running south", -40.0, -20.0, 180, 12, "06:00:00", "2025-09-22", obsprep::Twilight::Evening,
+     nullptr},
     {"Fiji, across 180", -18.14, 179.9, 90, 18, "00:00:00", "2024-03-01", obsprep::Twilight::Evening, nullptr},
     {"North Atlantic, 1972", 30.0, -40.0, 300, 8, "00:00:00", "1972-01-15", obsprep::Twilight::Morning, nullptr},
     {"Equator, 80 W", 0.0, -80.0, 0, 0, "00:00:00", "2024-09-22", obsprep::Twilight::Evening, nullptr},
-    {"Shetland, midwinter morning", 60.15, -1.15, 200, 10, "03:00:00", "2024-12-21", obsprep::Twilight::Morning, nullptr},
+    {"Shetland, midwinter morning", 60.15, -1.15, 200, 10, "03:00:00", "2024-12-21", obsprep::Twilight::Morning,
+     nullptr},
 };
 
 int SecondsOf(const char* hms)
@@ -67,8 +69,7 @@ obsprep::Plan PlanOf(const Case& c)
     r.DrSecondOfDay = SecondsOf(c.DrTime);
     r.Date = timezones::ParseDate(c.Date);
     r.When = c.When;
-    if (c.Time)
-        r.Utc = timezones::ParseInstant(c.Time);
+    if (c.Time) r.Utc = timezones::ParseInstant(c.Time);
     return obsprep::MakePlan(r);
 }
 
@@ -82,8 +83,7 @@ Seen AskPyEphem(const std::vector<obsprep::Plan>& plans)
     std::vector<std::pair<std::size_t, std::string>> asked;
     for (std::size_t i = 0; i < plans.size(); ++i)
         for (const std::string& body : astro::AlmanacBodies()) {
-            if (body == "Sun" || body == "Aries")
-                continue;
+            if (body == "Sun" || body == "Aries") continue;
             requests << asked.size() << ' ' << plans[i].DrThen->LatDeg << ' ' << plans[i].DrThen->LonDeg << ' '
                      << *plans[i].Utc << ' ' << body << '\n';
             asked.emplace_back(i, body);
@@ -91,8 +91,8 @@ Seen AskPyEphem(const std::vector<obsprep::Plan>& plans)
     std::string quoted; // in single quotes, each quote of a name ("Al Na'ir") closed and reopened
     for (const char c : requests.str())
         quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    std::istringstream answers(testsupport::ProgramOutput("printf '%s' '" + quoted + "' | /usr/bin/python3 " VORLAN_SOURCE_DIR
-                                                          "/tests/obsprep/pyephem_sky.py"));
+    std::istringstream answers(testsupport::ProgramOutput(
+        "printf '%s' '" + quoted + "' | /usr/bin/python3 " VORLAN_SOURCE_DIR "/tests/obsprep/pyephem_sky.py"));
     Seen seen;
     std::size_t id = 0;
     double altitude = 0, azimuth = 0;
@@ -131,11 +131,11 @@ TEST(PlanningList, HcAndZnAgainstPyEphemFromTheDrThen)
             EXPECT_NEAR(znArc, 0, limit / ArcminPerDegree) << c.Name << ": " << b.Body << " Zn " << b.ZnDeg;
         }
         for (const std::string& body : astro::AlmanacBodies()) {
-            if (!seen.count({i, body}))
-                continue;
+            if (!seen.count({i, body})) continue;
             const double altitude = seen.at({i, body}).first;
             const bool inside = altitude > obsprep::LowestAltitude + Edge && altitude < obsprep::HighestAltitude - Edge;
-            const bool outside = altitude < obsprep::LowestAltitude - Edge || altitude > obsprep::HighestAltitude + Edge;
+            const bool outside =
+                altitude < obsprep::LowestAltitude - Edge || altitude > obsprep::HighestAltitude + Edge;
             if (inside || outside) {
                 EXPECT_EQ(listed.count(body), inside ? 1u : 0u) << c.Name << ": " << body << " at " << altitude;
             }
@@ -159,9 +159,11 @@ astro::SunDay SunDayAt(double lat, double lon, const timezones::DayBounds& day)
 TEST(PlanningList, TwilightsAreTheAstronomyCoresWhereTheVesselIsThen)
 {
     const Case extra[] = {
-        {"Shetland, twilight all night", 60.15, -1.15, 0, 0, "00:00:00", "2024-06-21", obsprep::Twilight::Evening, nullptr},
+        {"Shetland, twilight all night", 60.15, -1.15, 0, 0, "00:00:00", "2024-06-21", obsprep::Twilight::Evening,
+         nullptr},
         {"Svalbard, polar night", 78.22, 15.65, 90, 10, "00:00:00", "2024-12-21", obsprep::Twilight::Morning, nullptr},
-        {"Mid-Pacific at anchor, ZD +10", 20.0, -150.0, 0, 0, "00:00:00", "2026-06-15", obsprep::Twilight::Evening, nullptr},
+        {"Mid-Pacific at anchor, ZD +10", 20.0, -150.0, 0, 0, "00:00:00", "2026-06-15", obsprep::Twilight::Evening,
+         nullptr},
     };
     std::vector<Case> cases(std::begin(Cases), std::end(Cases));
     cases.insert(cases.end(), std::begin(extra), std::end(extra));
@@ -171,8 +173,8 @@ TEST(PlanningList, TwilightsAreTheAstronomyCoresWhereTheVesselIsThen)
     for (const Case& c : cases) {
         const obsprep::Plan plan = PlanOf(c);
         EXPECT_EQ(plan.Day.End - plan.Day.Start, 86400) << c.Name;
-        EXPECT_EQ(plan.Day.Start, timezones::ParseInstant((std::string(c.Date) + "T00:00:00Z").c_str()) +
-                                      3600 * plan.ZoneDifference)
+        EXPECT_EQ(plan.Day.Start,
+                  timezones::ParseInstant((std::string(c.Date) + "T00:00:00Z").c_str()) + 3600 * plan.ZoneDifference)
             << c.Name << ": the ship's day is the date in its zone";
         const struct {
             const char* Event;
@@ -188,7 +190,8 @@ TEST(PlanningList, TwilightsAreTheAstronomyCoresWhereTheVesselIsThen)
         for (const auto& e : events) {
             if (!e.Time) {
                 const obsprep::Place noon = obsprep::DrAt(plan.Dr, static_cast<double>(plan.Day.Start) + 43200);
-                EXPECT_TRUE((SunDayAt(noon.LatDeg, noon.LonDeg, plan.Day).*e.Kind).empty()) << c.Name << ", " << e.Event;
+                EXPECT_TRUE((SunDayAt(noon.LatDeg, noon.LonDeg, plan.Day).*e.Kind).empty())
+                    << c.Name << ", " << e.Event;
                 continue;
             }
             const obsprep::Place there = obsprep::DrAt(plan.Dr, *e.Time);
@@ -202,7 +205,8 @@ TEST(PlanningList, TwilightsAreTheAstronomyCoresWhereTheVesselIsThen)
                     SunDayAt(noon.LatDeg, noon.LonDeg, plan.Day).MeridianPassages.front().Utc, 0.5)
             << c.Name;
         // The list's default time is the middle of nautical twilight, where there is one.
-        const auto& nautical = c.When == obsprep::Twilight::Morning ? plan.Times.MorningNautical : plan.Times.EveningNautical;
+        const auto& nautical =
+            c.When == obsprep::Twilight::Morning ? plan.Times.MorningNautical : plan.Times.EveningNautical;
         const auto& civil = c.When == obsprep::Twilight::Morning ? plan.Times.MorningCivil : plan.Times.EveningCivil;
         if (!c.Time) {
             EXPECT_EQ(plan.AtTwilight, nautical && civil) << c.Name;

@@ -59,10 +59,7 @@ void AltKey(Qt::Key key)
     QTest::qWait(250);
 }
 
-std::string Utf8(const QString& text)
-{
-    return text.toUtf8().toStdString();
-}
+std::string Utf8(const QString& text) { return text.toUtf8().toStdString(); }
 
 // What the window shows as the command line prints it: its results as
 // "Name: value" lines, then its table row by row, cells joined by blanks.
@@ -97,8 +94,7 @@ std::string Printed(const std::vector<std::string>& arguments)
             table = true;
             continue;
         }
-        if (table)
-            line = std::regex_replace(line, std::regex(" +"), " ");
+        if (table) line = std::regex_replace(line, std::regex(" +"), " ");
         shown += line + "\n";
     }
     return shown;
@@ -112,14 +108,55 @@ TEST(ObsPrepForm, TypedDrRunAndDateShowTheCommandLinesTextsAndList)
         bool Morning;
         std::vector<std::string> Arguments; // the same for the command line
     } cases[] = {
-        {"502220", "N", "0040840", "W", "000000", "0000", "000", "09", "12", "2026", false,
+        {"502220",
+         "N",
+         "0040840",
+         "W",
+         "000000",
+         "0000",
+         "000",
+         "09",
+         "12",
+         "2026",
+         false,
          {"50°22'20 N 004°08'40 W", "2026-12-09"}},
-        {"493000", "N", "0080000", "W", "060000", "2700", "200", "10", "12", "2026", true,
+        {"493000",
+         "N",
+         "0080000",
+         "W",
+         "060000",
+         "2700",
+         "200",
+         "10",
+         "12",
+         "2026",
+         true,
          {"--twilight", "morning", "--dr-time", "06:00", "--course", "270", "--speed", "20", "49.5 -8", "2026-12-10"}},
-        {"200000", "N", "1500000", "W", "120000", "0450", "155", "15", "06", "2026", false,
+        {"200000",
+         "N",
+         "1500000",
+         "W",
+         "120000",
+         "0450",
+         "155",
+         "15",
+         "06",
+         "2026",
+         false,
          {"--dr-time", "12:00", "--course", "45", "--speed", "15.5", "20 -150", "2026-06-15"}},
-        {"335160", "S", "1513000", "E", "180000", "0100", "120", "05", "04", "2026", true,
-         {"--twilight", "morning", "--dr-time", "18:00", "--course", "10", "--speed", "12", "-33.86 151.5", "2026-04-05"}},
+        {"335160",
+         "S",
+         "1513000",
+         "E",
+         "180000",
+         "0100",
+         "120",
+         "05",
+         "04",
+         "2026",
+         true,
+         {"--twilight", "morning", "--dr-time", "18:00", "--course", "10", "--speed", "12", "-33.86 151.5",
+          "2026-04-05"}},
     };
     for (const auto& c : cases) {
         obsprep::TObsPrepForm form;
@@ -132,8 +169,7 @@ TEST(ObsPrepForm, TypedDrRunAndDateShowTheCommandLinesTextsAndList)
         TypeAndLeave(form.CourseEdit, QString::fromLatin1(c.Course));
         TypeAndLeave(form.SpeedEdit, QString::fromLatin1(c.Speed));
         TypeDate(form.DateField, QString::fromLatin1(c.Day), QString::fromLatin1(c.Month), QString::fromLatin1(c.Year));
-        if (c.Morning)
-            AltKey(Qt::Key_M);
+        if (c.Morning) AltKey(Qt::Key_M);
         EXPECT_EQ(form.StatusMessage->text(), QString()) << c.Arguments.back();
         EXPECT_EQ(Shown(form), Printed(c.Arguments)) << c.Arguments.back();
         EXPECT_TRUE(errors.messages.isEmpty()) << Utf8(errors.messages.join('\n'));
@@ -239,7 +275,8 @@ TEST(ObsPrepForm, RefusedEntriesKeepTheFieldAndSayWhy)
     // A run that crosses the pole: the window says so and lists nothing.
     TypeAndLeave(form.Dr.Lat, QStringLiteral("895900"));
     TypeAndLeave(form.SpeedEdit, QStringLiteral("600"));
-    EXPECT_TRUE(form.StatusMessage->text().endsWith(QStringLiteral(" passes a pole"))) << Utf8(form.StatusMessage->text());
+    EXPECT_TRUE(form.StatusMessage->text().endsWith(QStringLiteral(" passes a pole")))
+        << Utf8(form.StatusMessage->text());
     EXPECT_EQ(form.ListTable->rowCount(), 0);
     EXPECT_TRUE(errors.messages.isEmpty()) << Utf8(errors.messages.join('\n'));
 }
@@ -249,9 +286,9 @@ TEST(ObsPrepForm, TabWalksTheFieldsAsTheyAreReadAndAScreenReaderHearsThem)
     obsprep::TObsPrepForm form;
     ShowActive(form);
     EXPECT_EQ(QApplication::focusWidget(), form.Dr.Lat) << "the focus opens in the DR's latitude";
-    const QWidget* const walk[] = {form.Dr.NorS,     form.Dr.Lon,    form.Dr.EorW,  form.DrTime.Field,
-                                   form.CourseEdit,  form.SpeedEdit, form.DateField, form.ListTime.Field,
-                                   form.AtTwilightBox};
+    const QWidget* const walk[] = {form.Dr.NorS,      form.Dr.Lon,         form.Dr.EorW,
+                                   form.DrTime.Field, form.CourseEdit,     form.SpeedEdit,
+                                   form.DateField,    form.ListTime.Field, form.AtTwilightBox};
     for (const QWidget* next : walk) {
         Press(QStringLiteral("<Tab>"));
         EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
@@ -263,10 +300,10 @@ TEST(ObsPrepForm, TabWalksTheFieldsAsTheyAreReadAndAScreenReaderHearsThem)
     std::vector<QString> heard;
     for (const auto& [object, name] : AccessibleNames(&form))
         heard.push_back(name);
-    for (const char* name : {"DR latitude", "DR longitude", "DR time", "Course", "Speed", "Ship's date",
-                             "Time of the list (UT)", "Middle of nautical twilight", "Twilight", "Order",
-                             "Stars in the set", "Planning list", "Sky at the time of the list",
-                             "Evening nautical twilight", "Time of the list", "Proposed set"})
+    for (const char* name :
+         {"DR latitude", "DR longitude", "DR time", "Course", "Speed", "Ship's date", "Time of the list (UT)",
+          "Middle of nautical twilight", "Twilight", "Order", "Stars in the set", "Planning list",
+          "Sky at the time of the list", "Evening nautical twilight", "Time of the list", "Proposed set"})
         EXPECT_EQ(std::count(heard.begin(), heard.end(), QString::fromLatin1(name)), 1) << name << ", once";
     DarkDesktop dark;
     ExpectReadable(form);
@@ -286,9 +323,9 @@ TEST(ObsPrepForm, PrintsThePlanningList)
     TypeDate(form.DateField, QStringLiteral("09"), QStringLiteral("12"), QStringLiteral("2026"));
     const QString page = PrintedPage();
     for (const char* line : {"Planning an Astronomical Position Fix : 2026-12-09",
-                             "DR : 50°22'20 N 004°08'40 W at 00:00:00 ZT (2026-12-09 00:00:00 UT)", "Course and speed : 270.0° 20.0 kn",
-                             "Evening nautical twilight : 2026-12-09 ", "(middle of evening nautical twilight)",
-                             "Proposed set : ", "* the proposed set"})
+                             "DR : 50°22'20 N 004°08'40 W at 00:00:00 ZT (2026-12-09 00:00:00 UT)",
+                             "Course and speed : 270.0° 20.0 kn", "Evening nautical twilight : 2026-12-09 ",
+                             "(middle of evening nautical twilight)", "Proposed set : ", "* the proposed set"})
         EXPECT_TRUE(page.contains(QString::fromUtf8(line))) << line << "\n" << Utf8(page);
     EXPECT_TRUE(page.contains(QRegularExpression(QStringLiteral("Body +Hc +Zn +Mag\\. +Body +Hc +Zn +Mag\\."))));
     // Every body of the list, two a row, the set marked.
