@@ -27,14 +27,18 @@ double ChebyshevValue(const double* c, int n, double x);
 template <int Count>
 void ChebyshevValues(const double* const (&series)[Count], int n, double x, double (&out)[Count])
 {
+    // Unrolled, so that the compiler keeps the recurrences in registers.
     double b1[Count] = {}, b2[Count] = {};
     const double twoX = 2.0 * x;
-    for (int k = n - 1; k >= 1; --k)
+    for (int k = n - 1; k >= 1; --k) {
+#pragma GCC unroll 8
         for (int i = 0; i < Count; ++i) {
             const double b0 = twoX * b1[i] - b2[i] + series[i][k];
             b2[i] = b1[i];
             b1[i] = b0;
         }
+    }
+#pragma GCC unroll 8
     for (int i = 0; i < Count; ++i)
         out[i] = x * b1[i] - b2[i] + series[i][0];
 }

@@ -25,7 +25,7 @@ constexpr std::size_t HeaderBytes = WidthsAt + ApparentRows * Nodes;
 constexpr std::size_t ChecksumBytes = 8;
 
 // The widest coefficient: its integer and its value times 2^e exact in a double.
-constexpr int MaxWidth = 54;
+constexpr int MaxWidth = 54; // with the 7 bits of a start inside a byte, within a 64-bit word
 constexpr int MinExponent = -64, MaxExponent = 0;
 
 // The quanta: 2^-20 km (1 mm) for the Sun, 2^-24 km for the Moon, 2^-50
@@ -36,14 +36,23 @@ constexpr int Exponents[ApparentRows] = {-20, -20, -20, -24, -24, -24, -50, -50}
 constexpr std::uint64_t FnvOffsetBasis = 14695981039346656037ull;
 constexpr std::uint64_t FnvPrime = 1099511628211ull;
 
+// The little-endian word at p (one load where the machine is little-endian).
+std::uint64_t Word(const std::uint8_t* p)
+{
+    return std::uint64_t{p[0]} | std::uint64_t{p[1]} << 8 | std::uint64_t{p[2]} << 16 | std::uint64_t{p[3]} << 24
+        | std::uint64_t{p[4]} << 32 | std::uint64_t{p[5]} << 40 | std::uint64_t{p[6]} << 48 | std::uint64_t{p[7]} << 56;
+}
+
 std::uint64_t Checksum(std::span<const std::uint8_t> bytes)
 {
     std::uint64_t h = FnvOffsetBasis;
-    for (std::size_t at = 0; at < bytes.size(); at += 8) {
-        std::uint64_t word = 0;
-        for (std::size_t i = 0; i < 8 && at + i < bytes.size(); ++i)
-            word |= std::uint64_t{bytes[at + i]} << (8 * i);
-        h = (h ^ word) * FnvPrime;
+    std::size_t at = 0;
+    for (; at + 8 <= bytes.size(); at += 8)
+        h = (h ^ Word(bytes.data() + at)) * FnvPrime;
+    if (at < bytes.size()) {
+        std::uint8_t last[8] = {};
+        std::memcpy(last, bytes.data() + at, bytes.size() - at);
+        h = (h ^ Word(last)) * FnvPrime;
     }
     return h;
 }
@@ -79,12 +88,17 @@ void AppendBits(std::vector<std::uint8_t>& record, std::size_t& bit, std::int64_
             record[bit / 8] |= static_cast<std::uint8_t>(1u << (bit % 8));
 }
 
+// The `width` bits (at most MaxWidth) at `bit` of a record, from the word
+// at its byte: the 8 bytes are always there, the checksum following the
+// last record.
 std::int64_t ReadBits(const std::uint8_t* record, std::size_t& bit, int width)
 {
-    std::uint64_t u = 0;
-    for (int i = 0; i < width; ++i, ++bit)
-        u |= std::uint64_t{(record[bit / 8] >> (bit % 8)) & 1u} << i;
-    if (width > 0 && (u >> (width - 1)) & 1)
+    if (width == 0)
+        return 0;
+    std::uint64_t u = Word(record + bit / 8) >> (bit % 8);
+    bit += static_cast<std::size_t>(width);
+    u &= ~std::uint64_t{0} >> (64 - width);
+    if ((u >> (width - 1)) & 1)
         u |= ~std::uint64_t{0} << width; // the sign extended
     return static_cast<std::int64_t>(u);
 }

@@ -28,6 +28,11 @@ TopocentricPlace PlaceAt(Body body, const Site& site, double utc, double dut1)
     return site.PlaceOf(body, TimeFromUtc(utc, dut1));
 }
 
+Site::Altitude AltitudeFrom(Body body, const Site& site, double utc, double dut1)
+{
+    return site.AltitudeOf(body, TimeFromUtc(utc, dut1));
+}
+
 // The meridian passage near `predicted`, where the hour angle reaches
 // `target` (0 or 180 degrees).
 double PassageNear(Body body, const Site& site, double predicted, double target, double dut1)
@@ -54,7 +59,7 @@ double PassageNear(Body body, const Site& site, double predicted, double target,
 // extreme lies within minutes of the passage.
 Extremum ExtremeNear(Body body, const Site& site, const MeridianPassage& passage, double dut1)
 {
-    const auto altitude = [&](double utc) { return PlaceAt(body, site, utc, dut1).Altitude; };
+    const auto altitude = [&](double utc) { return AltitudeFrom(body, site, utc, dut1).Altitude; };
     double middle = passage.Utc, at = passage.Altitude;
     for (int refinement = 0; refinement < ExtremeRefinements; ++refinement) {
         const double before = altitude(middle - ExtremeStep), after = altitude(middle + ExtremeStep);
@@ -92,7 +97,7 @@ AltitudeCourse CourseAround(Body body, const Observer& observer, double start, d
         const double passage = PassageNear(body, site, t + (target - hourAngle) / rate, at, dut1);
         if (passage > to)
             break;
-        course.Passages.push_back({passage, at == 0.0, PlaceAt(body, site, passage, dut1).Altitude});
+        course.Passages.push_back({passage, at == 0.0, AltitudeFrom(body, site, passage, dut1).Altitude});
         t = passage;
         hourAngle = target;
         target += 180.0;
@@ -107,8 +112,8 @@ std::vector<Crossing> CrossingsOf(Body body, const Observer& observer, const Alt
 {
     const Site site(observer);
     const auto above = [&](double utc) {
-        const TopocentricPlace place = PlaceAt(body, site, utc, dut1);
-        return place.Altitude - threshold(place);
+        const Site::Altitude place = AltitudeFrom(body, site, utc, dut1);
+        return place.Altitude - threshold(place.SemiDiameter);
     };
     std::vector<Crossing> crossings;
     for (std::size_t i = 0; i + 1 < course.Extremes.size(); ++i) {
@@ -129,12 +134,12 @@ std::vector<Crossing> CrossingsOf(Body body, const Observer& observer, const Alt
 Threshold UpperLimbOnHorizon(const Observer& observer)
 {
     const double height = observer.Height;
-    return [height](const TopocentricPlace& place) { return RiseSetAltitude(place.SemiDiameter, height); };
+    return [height](double semiDiameter) { return RiseSetAltitude(semiDiameter, height); };
 }
 
 Threshold CentreAt(double altitude)
 {
-    return [altitude](const TopocentricPlace&) { return altitude; };
+    return [altitude](double) { return altitude; };
 }
 
 } // namespace astro

@@ -48,9 +48,9 @@ struct AltitudeCourse {
 
 AltitudeCourse CourseAround(Body body, const Observer& observer, double start, double end, double dut1 = 0.0);
 
-// The altitude to be crossed, given where the body is (its semi-diameter
-// for rising and setting): degrees.
-using Threshold = std::function<double(const TopocentricPlace&)>;
+// The altitude to be crossed (degrees), given the body's topocentric
+// semi-diameter (degrees; what rising and setting depend on).
+using Threshold = std::function<double(double semiDiameter)>;
 
 // The instants in [start, end) at which the body's true altitude crosses
 // `threshold`, in order; `course` from CourseAround over the same interval.

@@ -51,7 +51,7 @@ Site::Site(const Observer& observer) : observer_(observer)
     cosLatitude_ = std::cos(Radians(observer.Latitude));
 }
 
-TopocentricPlace Site::PlaceOf(Body body, const TimeArgument& time) const
+Site::View Site::ViewOf(Body body, const TimeArgument& time) const
 {
     const ApparentAndOrigins apparent = ApparentAt(body, time.Tt);
     const double gast = eraEra00(J2000, time.Ut1) - apparent.EquationOfOrigins;
@@ -59,12 +59,20 @@ TopocentricPlace Site::PlaceOf(Body body, const TimeArgument& time) const
     // the terrestrial position turned by it about the pole.
     const double local = gast + Radians(observer_.Longitude);
     const double c = std::cos(local), s = std::sin(local);
-    Vector u = Minus(apparent.Position, Vector{{axisDistance_ * c, axisDistance_ * s, z_}});
+    return {Minus(apparent.Position, Vector{{axisDistance_ * c, axisDistance_ * s, z_}}), local, c, s};
+}
+
+TopocentricPlace Site::PlaceOf(Body body, const TimeArgument& time) const
+{
+    const View view = ViewOf(body, time);
+    const Vector& u = view.U;
+    const double c = view.C, s = view.S;
 
     TopocentricPlace place{};
     double ra = 0, dec = 0;
-    eraC2s(u.v, &ra, &dec);
-    const double hourAngle = eraAnp(local - ra);
+    Vector copy = u;
+    eraC2s(copy.v, &ra, &dec);
+    const double hourAngle = eraAnp(view.Local - ra);
     // Altitude and azimuth from the components along the local vertical
     // (the ellipsoid's normal), north and east.
     const double distance = Length(u);
@@ -82,6 +90,16 @@ TopocentricPlace Site::PlaceOf(Body body, const TimeArgument& time) const
     return place;
 }
 
+Site::Altitude Site::AltitudeOf(Body body, const TimeArgument& time) const
+{
+    const View view = ViewOf(body, time);
+    const Vector& u = view.U;
+    const double distance = Length(u);
+    const double toward = view.C * u.v[0] + view.S * u.v[1];
+    const double up = cosLatitude_ * toward + sinLatitude_ * u.v[2];
+    return {Degrees(std::asin(up / distance)), Degrees(std::asin(BodyRadius(body) / distance))};
+}
+
 TopocentricPlace Topocentric(Body body, const Observer& observer, const TimeArgument& time)
 {
     return Site(observer).PlaceOf(body, time);
@@ -89,7 +107,7 @@ TopocentricPlace Topocentric(Body body, const Observer& observer, const TimeArgu
 
 double AltitudeAt(Body body, const Observer& observer, double utc, double dut1)
 {
-    return Topocentric(body, observer, TimeFromUtc(utc, dut1)).Altitude;
+    return Site(observer).AltitudeOf(body, TimeFromUtc(utc, dut1)).Altitude;
 }
 
 } // namespace astro

@@ -60,7 +60,24 @@ public:
     // The apparent topocentric place of `body` at `time`.
     TopocentricPlace PlaceOf(Body body, const TimeArgument& time) const;
 
+    // Its altitude and semi-diameter alone, as PlaceOf gives them (what the
+    // searches for rising, setting and twilight ask for thousands of times,
+    // without the three arc tangents of the rest).
+    struct Altitude {
+        double Altitude;     // true altitude of the centre (degrees)
+        double SemiDiameter; // as seen from the observer (degrees)
+    };
+    Altitude AltitudeOf(Body body, const TimeArgument& time) const;
+
 private:
+    // The body seen from here, in the true equator of date (km), with the
+    // local sidereal time (radians) and its cosine and sine.
+    struct View {
+        Vector U;
+        double Local, C, S;
+    };
+    View ViewOf(Body body, const TimeArgument& time) const;
+
     Observer observer_;
     double axisDistance_; // from the Earth's axis (km)
     double z_;            // above the equator's plane (km)
@@ -72,7 +89,7 @@ TopocentricPlace Topocentric(Body body, const Observer& observer, const TimeArgu
 
 // The topocentric true altitude of the body's centre (degrees) at the UTC
 // instant `utc` (seconds), UT1 - UTC = dut1 seconds: what a picture of the
-// day draws (well under a microsecond once the ephemeris span is fitted).
+// day draws (well under a microsecond once the ephemeris span is at hand).
 double AltitudeAt(Body body, const Observer& observer, double utc, double dut1 = 0.0);
 
 } // namespace astro

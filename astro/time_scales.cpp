@@ -28,6 +28,25 @@ double DecimalYear(double utc)
 
 const char* const OutsideYears = "Dates before 1900 or after 2100 are not supported";
 
+// 1972-01-01T00:00:00Z: from here on TAI - UTC changes only between days.
+constexpr double WholeSecondsUtc = 63072000.0;
+
+// TAI - UTC for the TT of an instant: from 1972 on the day's offset is kept
+// (the searches ask for thousands of instants in a few days, and SOFA's
+// calendar and table look-up would be a tenth of their time).
+double TaiMinusUtcForTt(double utc)
+{
+    if (utc < WholeSecondsUtc)
+        return TaiMinusUtc(utc);
+    thread_local double keptDay = -1, offset = 0; // no day before 1972 is kept
+    const double day = std::floor(utc / SecondsPerDay);
+    if (day != keptDay) {
+        offset = TaiMinusUtc(utc);
+        keptDay = day;
+    }
+    return offset;
+}
+
 } // namespace
 
 void RequireSupportedInterval(double start, double end)
@@ -82,7 +101,7 @@ TimeArgument TimeFromUtc(double utc, double dut1)
     const double ut1 = days + dut1 / SecondsPerDay;
     if (utc < UtcOriginUtc)
         return {ut1, ut1 + DeltaTEspenakMeeus(DecimalYear(utc)) / SecondsPerDay};
-    return {ut1, days + (TaiMinusUtc(utc) + TtMinusTai) / SecondsPerDay};
+    return {ut1, days + (TaiMinusUtcForTt(utc) + TtMinusTai) / SecondsPerDay};
 }
 
 } // namespace astro
