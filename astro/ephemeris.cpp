@@ -7,7 +7,6 @@
 #include "astro/lunar_series.h"
 #include "astro/time_scales.h"
 
-
 #include <atomic>
 #include <cmath>
 #include <deque>
@@ -102,14 +101,14 @@ const StateSpan& StateSpanAt(double tt)
 }
 
 // From the linked table where it covers the span, else fitted here as the
-// table's maker fits it.
+// table's maker fits it, from the state span (kept for the planets too).
 const ApparentSpan& ApparentSpanAt(double tt)
 {
     return SpanAt(KeptApparent(), tt, [](long long index) {
         const table::Table* linked = table::LinkedTable();
         if (linked && linked->Covers(index))
             return linked->SpanAt(index);
-        return spans::FitApparent(spans::FitState(index));
+        return spans::FitApparent(*Find(KeptStates(), index, [index] { return spans::FitState(index); }));
     });
 }
 

@@ -3,10 +3,10 @@
 // Moon's rise, set and meridian passage, its phase at noon and the
 // principal phases, through DayEvents, as the command line calls it.
 //
-// Warm: the ephemeris spans already fitted (a window stepping through
+// Warm: the ephemeris spans already at hand (a window stepping through
 // days, or a year printed in one run after its first days). Cold: every
-// year from nothing, so that the ELP 2000-82B series' 3 ms evaluations
-// (20 for each 16 days) are counted.
+// year from nothing, each span of 16 days decoded anew from the table the
+// library links (and, one day out of its years, fitted from the series).
 #include "astro/day_events.h"
 #include "astro/ephemeris.h"
 #include "astro/observer.h"
