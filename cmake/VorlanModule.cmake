@@ -1,16 +1,44 @@
-# vorlan_add_library(<name> [QT] LIBRARIES <targets...> SOURCES <files...>)
+# vorlan_add_library(<name> [QT] LIBRARIES <targets...>
+#                    [DIRECTORY <folders...>] [SOURCES <files...>])
 #
 # A library of the suite: its sources, what it links (for its users too),
-# and moc for the Qt ones. Its headers are included from the source tree's
-# root ("grid/core/utm.h"), as geo's are.
+# and moc for the Qt ones. DIRECTORY takes every .cpp and .h of folders
+# beside the CMakeLists.txt ("core"), found anew when one is added or
+# removed; SOURCES names files one by one, alone or with folders (a file
+# that is made, a source that some builds leave out). Its
+# headers are included from the source tree's root ("grid/core/utm.h"),
+# as geo's are.
 function(vorlan_add_library name)
-  cmake_parse_arguments(ARG "QT" "" "LIBRARIES;SOURCES" ${ARGN})
-  add_library(${name} STATIC ${ARG_SOURCES})
+  cmake_parse_arguments(ARG "QT" "" "LIBRARIES;DIRECTORY;SOURCES" ${ARGN})
+  vorlan_folder_files(sources "${ARG_DIRECTORY}" *.cpp *.h)
+  add_library(${name} STATIC ${sources} ${ARG_SOURCES})
   target_link_libraries(${name} PUBLIC ${ARG_LIBRARIES})
   target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/..)
   if(ARG_QT)
     set_target_properties(${name} PROPERTIES AUTOMOC ON)
   endif()
+endfunction()
+
+# vorlan_folder_files(<variable> "<folders...>" <patterns...>)
+#
+# The files of the folders (beside the calling CMakeLists.txt) that match
+# the patterns, sorted, in <variable>; the build is configured anew when
+# one is added or removed. A folder that holds none is an error.
+function(vorlan_folder_files variable folders)
+  set(all)
+  foreach(folder IN LISTS folders)
+    set(patterns)
+    foreach(pattern IN LISTS ARGN)
+      list(APPEND patterns ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/${pattern})
+    endforeach()
+    file(GLOB files CONFIGURE_DEPENDS ${patterns})
+    if(NOT files)
+      message(FATAL_ERROR "${CMAKE_CURRENT_SOURCE_DIR}/${folder} holds no ${ARGN}")
+    endif()
+    list(SORT files)
+    list(APPEND all ${files})
+  endforeach()
+  set(${variable} ${all} PARENT_SCOPE)
 endfunction()
 
 # vorlan_add_module(<program>

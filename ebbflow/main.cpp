@@ -1,6 +1,6 @@
 // ebbflow: tides in a window, tidal streams with "STR" (as the launcher's
 // Streams button starts it), or, given options, on the command line.
-#include "ebbflow/core/command_line.h"
+#include "ebbflow/tables/command_line.h"
 #include "ebbflow/window/tide_form.h"
 #include "platform/module/module_main.h"
 

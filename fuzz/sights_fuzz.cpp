@@ -5,6 +5,7 @@
 // once), a byte-order mark that changes what is read, or a file taken
 // whose round cannot be made, is a finding.
 #include "celpos/core/sights_file.h"
+#include "fuzz/keyed_file_fuzz.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -12,27 +13,11 @@
 #include <string>
 #include <string_view>
 
-namespace {
-
-std::optional<celpos::SightsEntries> Read(std::string_view bytes)
-{
-    try {
-        return celpos::ReadSightsFile(bytes);
-    } catch (const celpos::FileFormatError&) {
-        return std::nullopt;
-    }
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const std::optional<celpos::SightsEntries> entries = Read(bytes);
-    constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
-    if (size + ByteOrderMark.size() <= celpos::LargestSightsFile && !bytes.starts_with(ByteOrderMark) &&
-        Read(std::string(ByteOrderMark) + std::string(bytes)) != entries)
-        std::abort();
+    const std::optional<celpos::SightsEntries> entries =
+        fuzzsupport::ReadWithAndWithoutMark(celpos::ReadSightsFile, bytes, celpos::LargestSightsFile);
     if (!entries)
         return 0;
     const std::string written = celpos::WriteSightsFile(*entries);

@@ -269,6 +269,11 @@ void ParseLongitude(const std::string& text, AngleFormat format, double& value, 
     ParseAngle(LongitudeFields, text, format, value, message);
 }
 
+void ParseCoordinate(bool isLongitude, const std::string& text, AngleFormat format, double& value, std::string& message)
+{
+    ParseAngle(isLongitude ? LongitudeFields : LatitudeFields, text, format, value, message);
+}
+
 std::string BlanksToZeros(std::string text)
 {
     std::ranges::replace(text, ' ', '0');

@@ -68,6 +68,8 @@ std::string EntryText(AngleFormat format, bool isLongitude, double degrees);
 // `message` are then unchanged apart from the message being cleared.
 void ParseLatitude(const std::string& text, AngleFormat format, double& value, std::string& message);
 void ParseLongitude(const std::string& text, AngleFormat format, double& value, std::string& message);
+// ParseLongitude where `isLongitude`, else ParseLatitude.
+void ParseCoordinate(bool isLongitude, const std::string& text, AngleFormat format, double& value, std::string& message);
 
 // A course, degrees clockwise from north, in the longitude's layout
 // without a hemisphere ("258\xB050'11" in DM.dd): reduced to 0..360 first,

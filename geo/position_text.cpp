@@ -15,16 +15,7 @@ namespace {
 
 std::vector<std::string> Words(std::string_view text)
 {
-    std::string latin1;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text.substr(i, 2) == "\xC2\xB0") { // the degree sign in UTF-8
-            latin1 += DegreeSign;
-            ++i;
-        } else {
-            latin1 += text[i];
-        }
-    }
-    std::istringstream in(latin1);
+    std::istringstream in(EightBitText(text));
     std::vector<std::string> words;
     for (std::string w; in >> w;)
         words.push_back(w);
@@ -55,10 +46,7 @@ bool Entry(const std::string& text, const std::string& letter, bool isLongitude,
     std::string message;
     value = 0;
     try {
-        if (isLongitude)
-            ParseLongitude(text, format, value, message);
-        else
-            ParseLatitude(text, format, value, message);
+        ParseCoordinate(isLongitude, text, format, value, message);
     } catch (const ConvertError& e) {
         message = e.what();
     }
@@ -78,6 +66,21 @@ std::string Utf8Text(const std::string& latin1)
     std::string out;
     for (const char c : latin1)
         out += c == DegreeSign ? std::string("\xC2\xB0") : std::string(1, c);
+    return out;
+}
+
+std::string EightBitText(std::string_view utf8)
+{
+    constexpr std::string_view Utf8Degree = "\xC2\xB0";
+    std::string out;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        if (utf8.substr(i, Utf8Degree.size()) == Utf8Degree) {
+            out += DegreeSign;
+            ++i;
+        } else {
+            out += utf8[i];
+        }
+    }
     return out;
 }
 

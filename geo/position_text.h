@@ -25,6 +25,11 @@ bool ReadPosition(std::string_view text, double& lat, double& lon, std::string& 
 // degree sign) as UTF-8, for terminals and files.
 std::string Utf8Text(const std::string& latin1);
 
+// `utf8` with each degree sign in UTF-8 made the windows' 8-bit one (the
+// byte 0xB0), every other byte kept: the texts of files and scripts as the
+// entry fields' parsers read them.
+std::string EightBitText(std::string_view utf8);
+
 // A double as text whatever the user's locale: with `decimals` fixed
 // decimals, or (-1) the shortest that reads back as the same double, in
 // plain decimals from 1e-6 to 1e21 ("2000000", "0.0001") and with an

@@ -2,7 +2,7 @@
 // circles, in a window (given nothing, or a GPX file) or, given options,
 // on the command line.
 #include "platform/module/module_main.h"
-#include "wayline/core/command_line.h"
+#include "wayline/command_line/command_line.h"
 #include "wayline/window/route_form.h"
 
 #include <QTimer>

@@ -3,7 +3,6 @@
 #include "astro/almanac.h"
 #include "celpos/core/angle_texts.h"
 #include "celpos/core/command_options.h"
-#include "celpos/core/keyed_text.h"
 #include "celpos/core/worksheet.h"
 #include "geo/position_text.h"
 #include "geo/shown_text.h"

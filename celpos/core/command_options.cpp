@@ -2,7 +2,7 @@
 
 #include "astro/astro_error.h"
 #include "celpos/core/angle_texts.h"
-#include "celpos/core/keyed_text.h"
+#include "platform/keyed_text/keyed_text.h"
 #include "timezones/time_errors.h"
 #include "timezones/time_text.h"
 
@@ -74,7 +74,7 @@ void AsInput(const std::function<void()>& body)
         throw cli::InputError(e.what());
     } catch (const timezones::TimeError& e) {
         throw cli::InputError(e.what());
-    } catch (const FileFormatError& e) {
+    } catch (const platform::FileFormatError& e) {
         throw cli::InputError(e.what());
     }
 }

@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
 
 namespace celpos {
 namespace {
@@ -174,7 +173,7 @@ SightEntry ReadSightText(std::string_view text)
 
 std::string WriteSightsFile(const SightsEntries& e)
 {
-    std::string out = KeyedSignature(SightsFormat) + std::string(Comment);
+    std::string out = platform::KeyedSignature(SightsFormat) + std::string(Comment);
     const auto line = [&out](const std::string& key, const std::string& value) { out += key + " = " + value + "\n"; };
     // Decimal degrees, the shortest that read back as the same doubles: the
     // angle texts of the fields round to their last place, which a file
@@ -197,22 +196,14 @@ std::string WriteSightsFile(const SightsEntries& e)
 
 SightsEntries ReadSightsFile(std::string_view text)
 {
-    std::map<std::string, KeyedValue> values = ReadKeyedText(text, SightsFormat);
-    const auto take = [&values](const std::string& key) {
-        const auto found = values.find(key);
-        if (found == values.end())
-            throw FileFormatError("it is truncated or damaged: the key " + key + " is missing");
-        KeyedValue v = found->second;
-        values.erase(found);
-        return v;
-    };
+    platform::KeyedValues values(text, SightsFormat);
     // A value the window would take, or the line it stands on refused with the reason.
-    const auto checked = [&take](const std::string& key, const auto& read) {
-        const KeyedValue v = take(key);
+    const auto checked = [&values](const std::string& key, const auto& read) {
+        const platform::KeyedValue v = values.Take(key);
         try {
             read(v.Text);
         } catch (const std::exception& e) {
-            RefuseLine(v.Line, key + ": " + e.what());
+            platform::RefuseLine(v.Line, key + ": " + e.what());
         }
         return v.Text;
     };
@@ -255,8 +246,7 @@ SightsEntries ReadSightsFile(std::string_view text)
                                  SightText(s));
             e.Sights.push_back(s);
         });
-    if (!values.empty())
-        RefuseLine(values.begin()->second.Line, "the key " + values.begin()->first + " is not a key of a sights file");
+    values.RefuseKeysLeft();
     return e;
 }
 

@@ -15,10 +15,11 @@
 //   sight-1 = Sun, lower, 2026-12-09T09:12:04Z, 12°41.3
 //   sight-2 = Sun, lower, 2026-12-09T12:04:31Z, 18°02.7, noon, ie -1.0
 //
-// The format of keyed_text.h. `dr` is the DR position at the time of the
-// first sight, written as signed decimal degrees to the last bit (read as
-// the command lines read positions, so that an editor may write it with
-// its letters, "50°21'15 N 004°08'30 W"). The numbers are the fields' texts as typed:
+// The suite's keyed text (platform/keyed_text/keyed_text.h). `dr` is the
+// DR position at the time of the first sight, written as signed decimal
+// degrees to the last bit (read as the command lines read positions, so
+// that an editor may write it with its letters, "50°21'15 N 004°08'30 W").
+// The numbers are the fields' texts as typed:
 // course (degrees true), speed (knots), height of eye (metres),
 // temperature (Celsius), pressure (hPa), the index error (arc-minutes,
 // positive on the arc), the watch error (seconds, positive when fast),
@@ -32,8 +33,8 @@
 
 #include "celpos/core/altitude_corrections.h"
 #include "celpos/core/fix.h"
-#include "celpos/core/keyed_text.h"
 #include "geo/angle_text.h"
+#include "platform/keyed_text/keyed_text.h"
 
 #include <string>
 #include <string_view>
@@ -44,7 +45,12 @@ namespace celpos {
 inline constexpr int SightsFileVersion = 1;
 inline constexpr std::size_t LargestSightsFile = 16384;
 inline constexpr std::size_t MostSights = 20;
-inline constexpr KeyedFormat SightsFormat{"sights", SightsFileVersion, LargestSightsFile};
+inline constexpr platform::KeyedFormat SightsFormat{"sights", SightsFileVersion, LargestSightsFile, "a sights file",
+                                                   "this file"};
+
+// What is wrong with a sights file ("line 7: ..."); the window puts the
+// file's name before it.
+using FileFormatError = platform::FileFormatError;
 
 struct SightEntry {
     std::string Body;           // the almanac's spelling

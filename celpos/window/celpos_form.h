@@ -15,17 +15,6 @@
 #include <memory>
 #include <optional>
 
-class QCheckBox;
-class QComboBox;
-class QLabel;
-class QPushButton;
-class QTableWidget;
-
-namespace platform {
-class DatePicker;
-class Edit;
-} // namespace platform
-
 namespace celpos {
 
 class TPlottingSheetForm;

@@ -5,16 +5,11 @@
 
 #include "celpos/window/plotting_sheet_form.h"
 #include "platform/desktop/error_report.h"
-#include "platform/desktop/modal.h"
+#include "platform/desktop/file_questions.h"
 #include "platform/desktop/user_file.h"
 #include "platform/widgets/radio_group.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
-#include <QPushButton>
 
 namespace celpos {
 namespace {
@@ -60,42 +55,25 @@ void TCelPosForm::ExportSheet()
                                      QStringLiteral("Pictures (*.png *.svg)"), QStringLiteral("png"));
     if (file.isEmpty())
         return;
-    const std::optional<PictureKind> kind = PictureKindOf(file);
-    if (!kind)
+    const std::optional<platform::PictureFormat> format = platform::PictureFormatOf(file);
+    if (!format || *format == platform::PictureFormat::Jpeg)
         throw platform::TextError(QStringLiteral("The plotting sheet could not be exported to %1: its name ends in "
                                                  "neither .png nor .svg").arg(file));
     const PlottingSheet sheet = round_ ? SheetOf(*round_, reductions_, fix_) : PlottingSheet{};
     const QSize size = sheet_ && sheet_->isVisible() ? sheet_->View->size() : QSize(900, 900);
-    platform::WriteWholeFile(file, [&] { return SheetPicture(sheet, size, *kind); },
+    platform::WriteWholeFile(file, [&] { return SheetPicture(sheet, size, *format); },
                              QStringLiteral("The plotting sheet could not be exported to %1: %2"));
 }
 
 QString TCelPosForm::AskFileName(bool save, const QString& title, const QString& filter, const QString& suffix)
 {
-    const QString folder = file_.isEmpty() ? QDir::currentPath() : QFileInfo(file_).absolutePath();
-    QFileDialog dialog(this, title, folder, filter);
-    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    if (save)
-        dialog.setDefaultSuffix(suffix);
-    if (save && !file_.isEmpty() && suffix == QLatin1String(Suffix))
-        dialog.selectFile(QFileInfo(file_).fileName());
-    if (platform::ShowModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    return platform::AskFileName(this, {save, title, filter, suffix, file_, suffix == QLatin1String(Suffix)});
 }
 
 void TCelPosForm::ReadFrom(const QString& file)
 {
-    const QString failure = QStringLiteral("The sights could not be opened from %1: %2");
-    const QByteArray bytes = platform::ReadSmallFile(file, LargestSightsFile, failure);
-    SightsEntries entries;
-    try {
-        entries = ReadSightsFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    } catch (const std::exception& e) {
-        throw platform::TextError(failure.arg(file, QString::fromUtf8(e.what())));
-    }
-    entries_ = entries;
+    entries_ = platform::ReadKeptFile(file, LargestSightsFile, QStringLiteral("The sights could not be opened from %1: %2"),
+                                      ReadSightsFile);
     DisplayGroup->SetItemIndex(static_cast<int>(entries_.Display));
     Dr.FormatChanged();
     ShowFile(file);
@@ -132,22 +110,17 @@ bool TCelPosForm::MayLeave()
     UpdateModifiedMark();
     if (!isWindowModified())
         return true;
-    QMessageBox question(QMessageBox::Warning, QApplication::applicationDisplayName(),
-                         QStringLiteral("The sights %1 have changed.\nSave the changes?").arg(QFileInfo(file_).fileName()),
-                         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
-    question.setDefaultButton(QMessageBox::Save);
-    question.button(QMessageBox::Save)->setText(QStringLiteral("&Save"));
-    question.button(QMessageBox::Discard)->setText(QStringLiteral("&Discard"));
-    question.button(QMessageBox::Cancel)->setText(QStringLiteral("&Cancel"));
-    switch (platform::ShowModal(question)) {
-    case QMessageBox::Save:
+    switch (platform::AskToSaveChanges(
+        this, QStringLiteral("The sights %1 have changed.").arg(QFileInfo(file_).fileName()))) {
+    case platform::SaveAnswer::Save:
         SaveTo(file_);
         return true;
-    case QMessageBox::Discard:
+    case platform::SaveAnswer::Discard:
         return true;
-    default:
-        return false;
+    case platform::SaveAnswer::Cancel:
+        break;
     }
+    return false;
 }
 
 } // namespace celpos

@@ -4,12 +4,8 @@
 #include "platform/desktop/latin1.h"
 #include "platform/window/surface_colours.h"
 
-#include <QBuffer>
-#include <QFileInfo>
-#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
-#include <QSvgGenerator>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -29,16 +25,6 @@ struct Scale {
 };
 
 } // namespace
-
-std::optional<PictureKind> PictureKindOf(const QString& fileName)
-{
-    const QString ending = QFileInfo(fileName).suffix().toLower();
-    if (ending == QLatin1String("png"))
-        return PictureKind::Png;
-    if (ending == QLatin1String("svg"))
-        return PictureKind::Svg;
-    return std::nullopt;
-}
 
 void DrawSheet(QPainter& painter, const QRect& area, const PlottingSheet& sheet)
 {
@@ -94,29 +80,10 @@ void DrawSheet(QPainter& painter, const QRect& area, const PlottingSheet& sheet)
     painter.restore();
 }
 
-QByteArray SheetPicture(const PlottingSheet& sheet, QSize size, PictureKind kind)
+QByteArray SheetPicture(const PlottingSheet& sheet, QSize size, platform::PictureFormat format)
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    if (kind == PictureKind::Svg) {
-        QSvgGenerator generator;
-        generator.setOutputDevice(&buffer);
-        generator.setSize(size);
-        generator.setViewBox(QRect(QPoint(), size));
-        generator.setTitle(QStringLiteral("Plotting sheet"));
-        generator.setDescription(DescribeSheet(sheet));
-        {
-            QPainter painter(&generator);
-            DrawSheet(painter, QRect(QPoint(), size), sheet);
-        }
-        return buffer.data();
-    }
-    QImage image(size, QImage::Format_RGB32);
-    {
-        QPainter painter(&image);
-        DrawSheet(painter, image.rect(), sheet);
-    }
-    return image.save(&buffer, "PNG") ? buffer.data() : QByteArray();
+    return platform::DrawnPicture(size, format, {QStringLiteral("Plotting sheet"), DescribeSheet(sheet)},
+                                  [&](QPainter& painter) { DrawSheet(painter, QRect(QPoint(), size), sheet); });
 }
 
 QString DescribeSheet(const PlottingSheet& sheet)

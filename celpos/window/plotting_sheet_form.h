@@ -4,20 +4,15 @@
 #pragma once
 
 #include "celpos/core/plotting_sheet.h"
+#include "platform/picture/picture_file.h"
 
 #include <QByteArray>
 #include <QWidget>
 
-#include <optional>
 
 class QPainter;
 
 namespace celpos {
-
-enum class PictureKind { Png, Svg };
-
-// The kind a file's name asks for by its ending (in any case); none for another.
-std::optional<PictureKind> PictureKindOf(const QString& fileName);
 
 // Draws `sheet` into `area` of `painter`: white paper, a grid in the
 // sheet's spacing with its scale said, north marked, the DR track dashed,
@@ -26,7 +21,7 @@ std::optional<PictureKind> PictureKindOf(const QString& fileName);
 void DrawSheet(QPainter& painter, const QRect& area, const PlottingSheet& sheet);
 
 // The picture of `sheet` at `size`; empty when it could not be made.
-QByteArray SheetPicture(const PlottingSheet& sheet, QSize size, PictureKind kind);
+QByteArray SheetPicture(const PlottingSheet& sheet, QSize size, platform::PictureFormat format);
 
 // What a screen reader hears of the sheet: its scale, the fix and the DR,
 // and each line.

@@ -3,16 +3,11 @@
 #include "platform/desktop/user_file.h"
 #include "platform/window/surface_colours.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QHBoxLayout>
-#include <QImage>
 #include <QPainter>
 #include <QPushButton>
-#include <QShortcut>
-#include <QSvgGenerator>
 #include <QVBoxLayout>
 
 #include <memory>
@@ -86,76 +81,45 @@ const ChartLand& WorldLand()
     return loaded->Land;
 }
 
-std::optional<PictureFormat> PictureFormatOf(const QString& fileName)
-{
-    const QString ending = QFileInfo(fileName).suffix().toLower();
-    if (ending == QLatin1String("png"))
-        return PictureFormat::Png;
-    if (ending == QLatin1String("jpg") || ending == QLatin1String("jpeg"))
-        return PictureFormat::Jpeg;
-    if (ending == QLatin1String("svg"))
-        return PictureFormat::Svg;
-    return std::nullopt;
-}
-
-QString PictureEndings()
-{
-    return QStringLiteral(".png, .jpg, .jpeg or .svg");
-}
-
-QByteArray ChartPicture(const ChartVoyage& voyage, QSize size, PictureFormat format)
+QByteArray ChartPicture(const ChartVoyage& voyage, QSize size, platform::PictureFormat format)
 {
     View view = FitView(TrackPlanePoints(voyage), size.width(), size.height(), 40);
     view.MetresPerPixel = std::min(view.MetresPerPixel, CoarsestScale(voyage.Ellipsoid, size.width()));
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    if (format == PictureFormat::Svg) {
-        QSvgGenerator generator;
-        generator.setOutputDevice(&buffer);
-        generator.setSize(size);
-        generator.setViewBox(QRect(QPoint(), size));
-        generator.setTitle(QStringLiteral("Dead reckoning chart"));
-        generator.setDescription(DescribeVoyage(voyage));
-        {
-            QPainter painter(&generator); // the picture is written when it ends
-            DrawChart(painter, view, voyage, WorldLand());
-        }
-        return buffer.data();
-    }
-    QImage image(size, QImage::Format_RGB32);
-    {
-        QPainter painter(&image);
-        DrawChart(painter, view, voyage, WorldLand());
-    }
-    if (!image.save(&buffer, format == PictureFormat::Jpeg ? "JPEG" : "PNG"))
-        return {};
-    return buffer.data();
+    return platform::DrawnPicture(size, format, {QStringLiteral("Dead reckoning chart"), DescribeVoyage(voyage)},
+                                  [&](QPainter& painter) { DrawChart(painter, view, voyage, WorldLand()); });
+}
+
+QPushButton* LayOutChartWindow(QWidget& window, ChartView& view, const ChartWindowTexts& texts)
+{
+    window.setObjectName(texts.ObjectName);
+    window.setWindowTitle(texts.Title);
+    window.setAccessibleName(texts.Heard);
+    view.setObjectName(QStringLiteral("ChartView1"));
+    auto* fit = new QPushButton(QStringLiteral("&Fit"), &window);
+    fit->setObjectName(QStringLiteral("FitButton"));
+    fit->setToolTip(texts.FitTip);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(fit);
+    auto* layout = new QVBoxLayout(&window);
+    layout->addWidget(&view, 1);
+    layout->addLayout(buttons);
+    QObject::connect(fit, &QPushButton::clicked, &view, &ChartView::Fit);
+    // The button and the frame keep light surfaces, as the main window does;
+    // the chart paints its own.
+    platform::KeepReadableSurfaces(window);
+    view.SetLand(WorldLand());
+    view.setFocus();
+    return fit;
 }
 
 TChartForm::TChartForm(QWidget* parent) : QWidget(parent, Qt::Window)
 {
-    setObjectName(QStringLiteral("TChartForm"));
-    setWindowTitle(QStringLiteral("Chart \u2014 Dead Reckoning"));
-    setAccessibleName(QStringLiteral("Chart of the voyage"));
     ChartView1 = new ChartView(this);
-    ChartView1->setObjectName(QStringLiteral("ChartView1"));
-    FitButton = new QPushButton(QStringLiteral("&Fit"), this);
-    FitButton->setObjectName(QStringLiteral("FitButton"));
-    FitButton->setToolTip(QStringLiteral("Show the whole voyage"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(FitButton);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(ChartView1, 1);
-    layout->addLayout(buttons);
-    connect(FitButton, &QPushButton::clicked, ChartView1, &ChartView::Fit);
-    // The button and the frame keep light surfaces, as the main window does;
-    // the chart paints its own.
-    platform::KeepReadableSurfaces(*this);
-    ChartView1->SetLand(WorldLand());
-    ChartView1->setFocus();
+    FitButton = LayOutChartWindow(*this, *ChartView1,
+                                  {QStringLiteral("TChartForm"), QStringLiteral("Chart \u2014 Dead Reckoning"),
+                                   QStringLiteral("Chart of the voyage"), QStringLiteral("Show the whole voyage")});
 }
-
 void TChartForm::ShowVoyage(const ChartVoyage& voyage)
 {
     ChartView1->SetVoyage(voyage);

@@ -3,12 +3,11 @@
 #pragma once
 
 #include "chart/window/chart_view.h"
+#include "platform/picture/picture_file.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QWidget>
-
-#include <optional>
 
 class QPushButton;
 
@@ -20,20 +19,25 @@ namespace chart {
 const ChartLand& WorldLand();
 void SetLandFolder(const QString& folder);
 
-// The kinds of picture the chart is written as.
-enum class PictureFormat { Png, Jpeg, Svg };
-
-// The kind a file name's ending names, in any case: ".png", ".jpg" or
-// ".jpeg", ".svg"; none for any other ending or none at all.
-std::optional<PictureFormat> PictureFormatOf(const QString& fileName);
-
-// What a refusal of another ending says: the endings pictures are written
-// with.
-QString PictureEndings();
-
 // The chart as a picture of `size` pixels, fitted to the voyage; empty when
 // Qt cannot write that kind of picture here (a JPEG without its plugin).
-QByteArray ChartPicture(const ChartVoyage& voyage, QSize size, PictureFormat format);
+QByteArray ChartPicture(const ChartVoyage& voyage, QSize size, platform::PictureFormat format);
+
+// What a chart window is called: its object and window names, what a
+// screen reader hears of it, the Fit button's tip.
+struct ChartWindowTexts {
+    QString ObjectName; // "TChartForm"
+    QString Title;      // "Chart — Dead Reckoning"
+    QString Heard;      // "Chart of the voyage"
+    QString FitTip;     // "Show the whole voyage"
+};
+
+// Lays `window` out as a chart window, resizable and beside the window
+// that opened it: `view` (named "ChartView1") filling it above a Fit
+// button (Alt+F, "FitButton") that fits the view to what it shows,
+// readable surfaces under any desktop scheme, the land given to the view
+// and the focus in it. Returns the button.
+QPushButton* LayOutChartWindow(QWidget& window, ChartView& view, const ChartWindowTexts& texts);
 
 class TChartForm : public QWidget {
     Q_OBJECT

@@ -1,8 +1,9 @@
 #include "ebbflow/window/tide_curve.h"
 
-#include "ebbflow/core/event_texts.h"
-#include "ebbflow/core/tide_days.h"
+#include "ebbflow/tables/event_texts.h"
+#include "ebbflow/tables/tide_days.h"
 #include "geo/position_text.h"
+#include "platform/window/surface_colours.h"
 #include "timezones/zone_day.h"
 
 #include <QFontMetricsF>
@@ -16,8 +17,8 @@ namespace ebbflow {
 namespace {
 
 // A printed chart's colours, whatever the desktop's scheme.
-const QColor Paper(Qt::white), Ink(Qt::black), GridLine(210, 210, 210), CurveInk(0, 0, 128), DatumInk(0, 96, 160),
-    NowInk(200, 0, 0);
+const QColor &Paper = platform::Paper, &Ink = platform::PaperInk;
+const QColor GridLine(210, 210, 210), CurveInk(0, 0, 128), DatumInk(0, 96, 160), NowInk(200, 0, 0);
 constexpr int Left = 58, Right = 14, Top = 16, Bottom = 36;
 constexpr double SecondsPerHour = 3600, SecondsPerDay = 86400;
 constexpr double Headroom = 0.08; // of the range, above and below
@@ -80,11 +81,7 @@ TideCurve::TideCurve(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     // The ground is the paper's under any scheme, so that the frame's test
     // of readable texts reads it as it is drawn.
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Paper);
-    p.setColor(QPalette::WindowText, Ink);
-    setPalette(p);
-    setAutoFillBackground(true);
+    platform::ShowOnPaper(*this);
 }
 
 void TideCurve::SetData(CurveData data)

@@ -1,7 +1,7 @@
 #include "ebbflow/window/tide_form.h"
 
 
-#include "ebbflow/core/event_texts.h"
+#include "ebbflow/tables/event_texts.h"
 #include "ebbflow/core/station_search.h"
 #include "ebbflow/core/tide_errors.h"
 #include "ebbflow/window/tide_curve.h"

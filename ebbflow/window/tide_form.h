@@ -6,7 +6,7 @@
 // user's own.
 #pragma once
 
-#include "ebbflow/core/command_output.h"
+#include "ebbflow/tables/command_output.h"
 #include "ebbflow/core/tide_database.h"
 #include "platform/module/module_window.h"
 #include "platform/module/position_entry.h"

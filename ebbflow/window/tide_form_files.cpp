@@ -2,38 +2,19 @@
 // the month as a printed tide table.
 #include "ebbflow/window/tide_form.h"
 
-
 #include "ebbflow/core/tide_errors.h"
-#include "ebbflow/core/tide_table.h"
+#include "ebbflow/tables/tide_table.h"
 #include "ebbflow/window/utf8_texts.h"
 #include "platform/desktop/error_report.h"
+#include "platform/desktop/file_questions.h"
 #include "platform/desktop/latin1.h"
-#include "platform/desktop/modal.h"
 #include "platform/desktop/user_file.h"
 #include "platform/widgets/date_picker.h"
 
-#include <QDir>
-#include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
 
 namespace ebbflow {
-namespace {
-
-// The file the user names in the file dialog; empty when none.
-QString AskFileName(QWidget* parent, bool save, const QString& title, const QString& filter, const QString& suffix)
-{
-    QFileDialog dialog(parent, title, QDir::currentPath(), filter);
-    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    if (save)
-        dialog.setDefaultSuffix(suffix);
-    if (platform::ShowModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
-}
-
-} // namespace
 
 void TTideForm::BuildMenu()
 {
@@ -51,8 +32,9 @@ void TTideForm::BuildMenu()
 
 void TTideForm::OpenTideData()
 {
-    const QString file = AskFileName(this, false, QStringLiteral("Open tide data"),
-                                     QStringLiteral("Tide data (*.tcd);;All files (*)"), QStringLiteral("tcd"));
+    const QString file = platform::AskFileName(this, {.Title = QStringLiteral("Open tide data"),
+                                                      .Filter = QStringLiteral("Tide data (*.tcd);;All files (*)"),
+                                                      .Ending = QStringLiteral("tcd")});
     if (file.isEmpty())
         return;
     const QString failure = QStringLiteral("The tide data could not be read from %1: %2");
@@ -72,8 +54,10 @@ void TTideForm::ExportEvents()
         return;
     // What the table shows, as it was computed.
     const std::string csv = EventsCsv(events_, ShownZone(), ValueUnits(*choice_.Chosen, ShownUnits()));
-    const QString file = AskFileName(this, true, QStringLiteral("Export the events"), QStringLiteral("CSV files (*.csv)"),
-                                     QStringLiteral("csv"));
+    const QString file = platform::AskFileName(this, {.Save = true,
+                                                      .Title = QStringLiteral("Export the events"),
+                                                      .Filter = QStringLiteral("CSV files (*.csv)"),
+                                                      .Ending = QStringLiteral("csv")});
     if (file.isEmpty())
         return;
     platform::WriteWholeFile(file, QByteArray::fromStdString(csv),

@@ -3,9 +3,9 @@
 #include "ebbflow/window/tide_form.h"
 
 
-#include "ebbflow/core/event_texts.h"
+#include "ebbflow/tables/event_texts.h"
 #include "ebbflow/core/prediction_curve.h"
-#include "ebbflow/core/tide_days.h"
+#include "ebbflow/tables/tide_days.h"
 #include "ebbflow/core/tide_errors.h"
 #include "ebbflow/window/tide_curve.h"
 #include "ebbflow/window/utf8_texts.h"

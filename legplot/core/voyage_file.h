@@ -12,21 +12,20 @@
 //   leg-1-interval = 03:30
 //   ... and so on to leg-5-interval
 //
-// UTF-8 (a byte-order mark before it, as some editors write, is read
-// over), one "key = value" a line, blanks and tabs around the key and the
-// value ignored, every key once, in any order; blank lines and lines
-// starting with '#' are comments. The values are the texts
-// of the window's fields as it stored them, in their own layouts: a start
-// position in the layout it was typed in (which tells its format), so that
-// reading it computes the same double, to the last bit, as typing it did.
+// The suite's keyed text (platform/keyed_text/keyed_text.h): UTF-8, one
+// "key = value" a line, every key once, in any order. The values are the
+// texts of the window's fields as it stored them, in their own layouts: a
+// start position in the layout it was typed in (which tells its format),
+// so that reading it computes the same double, to the last bit, as typing
+// it did.
 // An empty course or speed is a field left blank. The first line names the
 // format and its version; a reader refuses a later version.
 #pragma once
 
 #include "geo/angle_text.h"
+#include "platform/keyed_text/keyed_text.h"
 
 #include <array>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -36,13 +35,12 @@ inline constexpr int VoyageFileVersion = 1;
 // Far above the largest voyage file (about 500 bytes with long comments
 // aside); a larger file is refused unread.
 inline constexpr std::size_t LargestVoyageFile = 16384;
+inline constexpr platform::KeyedFormat VoyageFormat{"voyage", VoyageFileVersion, LargestVoyageFile, "a voyage",
+                                                    "a voyage"};
 
 // What is wrong with a voyage file, as "line 7: ..." or "the key ... is
-// missing"; the window puts the file's name before it.
-class VoyageFileError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
+// missing" (UTF-8); the window puts the file's name before it.
+using VoyageFileError = platform::FileFormatError;
 
 // A start position as typed: 8-bit text (the degree sign is 0xB0), blanks
 // already read as zeros, in the layout of `Format`.

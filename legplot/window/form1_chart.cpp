@@ -64,11 +64,11 @@ void TForm1::FileExportChart()
         const QString failure = QStringLiteral("The chart could not be exported to %1: %2");
         // The kind of picture the name says, or none: never PNG data under
         // another kind's name.
-        const std::optional<chart::PictureFormat> format = chart::PictureFormatOf(file);
+        const std::optional<platform::PictureFormat> format = platform::PictureFormatOf(file);
         if (!format)
             throw platform::TextError(failure.arg(
                 file, QStringLiteral("its ending names no picture this program writes; it writes ") +
-                          chart::PictureEndings()));
+                          platform::PictureEndings()));
         const QSize size = chart_ && chart_->isVisible() ? chart_->ChartView1->size() : ExportedChart;
         const QByteArray picture = chart::ChartPicture(ChartOfVoyage(), size, *format);
         if (picture.isEmpty())

@@ -5,17 +5,12 @@
 
 #include "legplot/core/gpx_route.h"
 #include "platform/desktop/error_report.h"
+#include "platform/desktop/file_questions.h"
 #include "platform/desktop/latin1.h"
-#include "platform/desktop/modal.h"
 #include "platform/desktop/number_settings.h"
 #include "platform/desktop/user_file.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QSignalBlocker>
 
 #include <algorithm>
@@ -35,40 +30,6 @@ std::string FieldEntry(const std::string& text)
     const bool blank = std::ranges::all_of(text, [](char c) { return c == ' ' || c == '.'; });
     return blank ? std::string() : geo::BlanksToZeros(text);
 }
-
-// The file dialog. A name to open is the file of that name; only where
-// there is none is the filter's ending tried after it ("passage" opens
-// passage.voyage), as saving adds it.
-class OpenOrSaveDialog : public QFileDialog {
-public:
-    using QFileDialog::QFileDialog;
-
-    void SetEndingTried(const QString& ending) { ending_ = ending; }
-
-    // The file chosen; none while the dialog was not accepted.
-    QString Chosen() const
-    {
-        if (result() != QDialog::Accepted)
-            return {};
-        return withEnding_.isEmpty() && !selectedFiles().isEmpty() ? selectedFiles().constFirst() : withEnding_;
-    }
-
-    void accept() override
-    {
-        const QStringList named = selectedFiles();
-        if (!ending_.isEmpty() && named.size() == 1 && !QFileInfo::exists(named.first()) &&
-            QFileInfo(named.first() + '.' + ending_).isFile()) {
-            withEnding_ = named.first() + '.' + ending_;
-            QDialog::accept(); // a file that is there: nothing for the dialog to check
-            return;
-        }
-        QFileDialog::accept();
-    }
-
-private:
-    QString ending_;
-    QString withEnding_;
-};
 
 } // namespace
 
@@ -124,34 +85,16 @@ void TForm1::FileExportRoute()
 
 QString TForm1::AskFileName(bool save, const QString& title, const QString& filter, const QString& suffix)
 {
-    const QString folder = voyageFile_.isEmpty() ? QDir::currentPath() : QFileInfo(voyageFile_).absolutePath();
-    OpenOrSaveDialog dialog(this, title, folder, filter);
-    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     // A name to save under gets its ending; one to open is the file named,
-    // which may have none.
-    if (save)
-        dialog.setDefaultSuffix(suffix);
-    else
-        dialog.SetEndingTried(suffix);
-    if (save && !voyageFile_.isEmpty() && suffix == QLatin1String(VoyageSuffix))
-        dialog.selectFile(QFileInfo(voyageFile_).fileName());
-    if (platform::ShowModal(dialog) != QDialog::Accepted)
-        return {};
-    return dialog.Chosen();
+    // which may have none. Saving the voyage offers its own file's name.
+    return platform::AskFileName(this, {save, title, filter, suffix, voyageFile_, suffix == QLatin1String(VoyageSuffix),
+                                        true});
 }
 
 void TForm1::ReadVoyageFrom(const QString& file)
 {
-    const QString failure = QStringLiteral("The voyage could not be opened from %1: %2");
-    const QByteArray bytes = platform::ReadSmallFile(file, LargestVoyageFile, failure);
-    VoyageEntries entries;
-    try {
-        entries = ReadVoyageFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    } catch (const VoyageFileError& e) {
-        throw platform::TextError(failure.arg(file, QString::fromUtf8(e.what())));
-    }
-    ApplyEntries(entries);
+    ApplyEntries(platform::ReadKeptFile(file, LargestVoyageFile,
+                                        QStringLiteral("The voyage could not be opened from %1: %2"), ReadVoyageFile));
     ShowVoyageFile(file);
     RecomputeVoyage();
 }
@@ -182,24 +125,17 @@ bool TForm1::MayLeaveVoyage()
 {
     if (!isWindowModified())
         return true;
-    QMessageBox question(QMessageBox::Warning, QApplication::applicationDisplayName(),
-                         QStringLiteral("The voyage %1 has changed.\nSave the changes?")
-                             .arg(QFileInfo(voyageFile_).fileName()),
-                         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
-    question.setDefaultButton(QMessageBox::Save);
-    // Every answer has its access key (Alt+S, Alt+D, Alt+C).
-    question.button(QMessageBox::Save)->setText(QStringLiteral("&Save"));
-    question.button(QMessageBox::Discard)->setText(QStringLiteral("&Discard"));
-    question.button(QMessageBox::Cancel)->setText(QStringLiteral("&Cancel"));
-    switch (platform::ShowModal(question)) {
-    case QMessageBox::Save:
+    switch (platform::AskToSaveChanges(
+        this, QStringLiteral("The voyage %1 has changed.").arg(QFileInfo(voyageFile_).fileName()))) {
+    case platform::SaveAnswer::Save:
         SaveVoyageTo(voyageFile_); // a failure is reported and the voyage stays
         return true;
-    case QMessageBox::Discard:
+    case platform::SaveAnswer::Discard:
         return true;
-    default:
-        return false;
+    case platform::SaveAnswer::Cancel:
+        break;
     }
+    return false;
 }
 
 // What the window has stored -------------------------------------------------
@@ -277,10 +213,7 @@ void TForm1::ApplyEntries(const VoyageEntries& e)
         const StartEntry& start = isLongitude ? e.Longitude : e.Latitude;
         double magnitude = 0;
         std::string message;
-        if (isLongitude)
-            geo::ParseLongitude(start.Text, start.Format, magnitude, message);
-        else
-            geo::ParseLatitude(start.Text, start.Format, magnitude, message);
+        geo::ParseCoordinate(isLongitude, start.Text, start.Format, magnitude, message);
         (isLongitude ? plan_.StartLon : plan_.StartLat) = start.Negative ? -magnitude : magnitude;
         typed_[isLongitude ? 1 : 0] = {start.Format, start.Text, magnitude};
         platform::Edit* letter = isLongitude ? EorW : NorS;

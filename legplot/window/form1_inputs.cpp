@@ -37,10 +37,7 @@ void TForm1::StartPositionExit(bool isLongitude)
     const std::string text = field->Text();
     std::string message;
     double value = stored;
-    if (isLongitude)
-        geo::ParseLongitude(text, CurrentFormat(), value, message);
-    else
-        geo::ParseLatitude(text, CurrentFormat(), value, message);
+    geo::ParseCoordinate(isLongitude, text, CurrentFormat(), value, message);
     // The letter decides the sign after every accepted entry, zero included.
     const std::string entered = geo::BlanksToZeros(text);
     if (message.empty()) {

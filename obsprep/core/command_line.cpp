@@ -33,18 +33,6 @@ bool IsDigits(const std::string& text, std::size_t from, std::size_t count)
                        [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// The value of `option`, one of `choices` (their index), or `fallback`.
-std::size_t ChoiceOf(const cli::Arguments& args, const cli::Option& option, const std::vector<std::string>& choices,
-                     std::size_t fallback)
-{
-    const std::optional<std::string> text = args.Value(option.Name);
-    if (!text) return fallback;
-    const auto found = std::ranges::find(choices, *text);
-    if (found == choices.end())
-        throw cli::InputError(option.Name + " takes " + option.Value + ", not '" + geo::ShownText(*text) + "'");
-    return static_cast<std::size_t>(found - choices.begin());
-}
-
 double NumberOf(const cli::Arguments& args, const cli::Option& option, const char* what)
 {
     const std::optional<std::string> text = args.Value(option.Name);
@@ -105,10 +93,10 @@ PlanRequest RequestOf(const cli::Arguments& args)
     request.CourseDeg = NumberOf(args, CourseOption, "The course");
     request.SpeedKn = NumberOf(args, SpeedOption, "The speed");
     request.When =
-        ChoiceOf(args, TwilightOption, {"morning", "evening"}, 1) == 0 ? Twilight::Morning : Twilight::Evening;
+        cli::ChoiceOf(args, TwilightOption, {"morning", "evening"}, 1) == 0 ? Twilight::Morning : Twilight::Evening;
     request.ListOrder =
-        ChoiceOf(args, OrderOption, {"brightness", "azimuth"}, 0) == 0 ? Order::Brightness : Order::Azimuth;
-    request.SetSize = ChoiceOf(args, StarsOption, {"3", "5"}, 0) == 0 ? SmallSet : LargeSet;
+        cli::ChoiceOf(args, OrderOption, {"brightness", "azimuth"}, 0) == 0 ? Order::Brightness : Order::Azimuth;
+    request.SetSize = cli::ChoiceOf(args, StarsOption, {"3", "5"}, 0) == 0 ? SmallSet : LargeSet;
     return request;
 }
 

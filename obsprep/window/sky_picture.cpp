@@ -2,6 +2,7 @@
 
 #include "geo/constants.h"
 #include "obsprep/core/sky_list.h"
+#include "platform/window/surface_colours.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -21,7 +22,8 @@ constexpr double BrightestDot = 5.0, FaintestDot = 1.6; // dot radii (pixels)
 constexpr double DotPerMagnitude = 1.0;
 
 // Fixed colours, those of a chart printed on white paper.
-const QColor Paper(255, 255, 255), Ink(0, 0, 0), Grid(175, 175, 175), Band(236, 242, 250);
+const QColor &Paper = platform::Paper, &Ink = platform::PaperInk;
+const QColor Grid(175, 175, 175), Band(236, 242, 250);
 const QColor PlanetInk(150, 40, 0), MoonInk(40, 60, 150), ProposedInk(200, 0, 0);
 
 double Radians(double degrees) { return degrees / geo::DegreesPerRadian; }
@@ -35,11 +37,7 @@ SkyPicture::SkyPicture(QWidget* parent) : QWidget(parent)
     setFocusPolicy(Qt::StrongFocus); // a screen reader's user reaches it with Tab
     setMinimumSize(Side * 2 / 3, Side * 2 / 3);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    QPalette fixed = palette();
-    fixed.setColor(QPalette::Window, Paper);
-    fixed.setColor(QPalette::WindowText, Ink);
-    setPalette(fixed);
-    setAutoFillBackground(true);
+    platform::ShowOnPaper(*this);
 }
 
 QSize SkyPicture::sizeHint() const { return {Side, Side}; }

@@ -5,6 +5,7 @@
 #include "geo/shown_text.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace cli {
 
@@ -32,6 +33,33 @@ geo::AngleFormat FormatOf(const Arguments& args)
     if (found == std::end(geo::AngleFormatNames))
         throw InputError("unknown format '" + geo::ShownText(*name) + "': the formats are DM.dd, DMS and DMS.sss");
     return static_cast<geo::AngleFormat>(found - std::begin(geo::AngleFormatNames));
+}
+
+int WholeNumberOf(const Arguments& args, const Option& option, int fallback, int lowest, int highest,
+                  const std::string& unit)
+{
+    const std::optional<std::string> text = args.Value(option.Name);
+    if (!text)
+        return fallback;
+    int value = 0;
+    const bool digits = !text->empty() && std::ranges::all_of(*text, [](char c) { return c >= '0' && c <= '9'; });
+    const auto read = std::from_chars(text->data(), text->data() + text->size(), value);
+    if (!digits || read.ec != std::errc() || value < lowest || value > highest)
+        throw InputError(option.Name + " takes a whole number of " + unit + " from " + std::to_string(lowest) + " to " +
+                         std::to_string(highest) + ", not '" + geo::ShownText(*text) + "'");
+    return value;
+}
+
+std::size_t ChoiceOf(const Arguments& args, const Option& option, const std::vector<std::string>& choices,
+                     std::size_t fallback)
+{
+    const std::optional<std::string> text = args.Value(option.Name);
+    if (!text)
+        return fallback;
+    const auto found = std::ranges::find(choices, *text);
+    if (found == choices.end())
+        throw InputError(option.Name + " takes " + option.Value + ", not '" + geo::ShownText(*text) + "'");
+    return static_cast<std::size_t>(found - choices.begin());
 }
 
 Position PositionOf(const std::string& word)

@@ -6,6 +6,7 @@
 #include "geo/angle_text.h"
 #include "platform/command_line/arguments.h"
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <utility>
@@ -23,6 +24,19 @@ int EllipsoidOf(const Arguments& args);
 
 // --format, DM.dd when it is not given.
 geo::AngleFormat FormatOf(const Arguments& args);
+
+// The value of `option` as a whole number from `lowest` to `highest`
+// (digits only), or `fallback` where it is not given. Anything else is
+// refused: "--days takes a whole number of days from 1 to 366, not 'x'",
+// `unit` naming what is counted ("days").
+int WholeNumberOf(const Arguments& args, const Option& option, int fallback, int lowest, int highest,
+                  const std::string& unit);
+
+// The index of the value of `option` among `choices`, or `fallback` where
+// it is not given. Another value is refused: "--order takes
+// brightness|azimuth, not 'x'", the choices as the usage line shows them.
+std::size_t ChoiceOf(const Arguments& args, const Option& option, const std::vector<std::string>& choices,
+                     std::size_t fallback);
 
 struct Position {
     double Lat = 0, Lon = 0; // signed degrees

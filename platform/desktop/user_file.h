@@ -1,10 +1,15 @@
 // Files a user keeps: written whole or not at all, read without trust.
 #pragma once
 
+#include "platform/desktop/error_report.h"
+
 #include <QByteArray>
 #include <QString>
 
+#include <cstddef>
+#include <exception>
 #include <functional>
+#include <string_view>
 
 namespace platform {
 
@@ -26,5 +31,20 @@ void WriteWholeFile(const QString& file, const std::function<QByteArray()>& make
 // a regular file is refused without being opened (a pipe would hold the
 // window).
 QByteArray ReadSmallFile(const QString& file, qint64 limit, const QString& failure);
+
+// What `read` (a core's reader of a kept file's text: voyages, sights)
+// makes of the bytes of `file`, read as ReadSmallFile reads them; an error
+// it throws becomes TextError with `failure`'s %1 as the file and %2 as
+// the reader's reason (UTF-8).
+template <class Read>
+auto ReadKeptFile(const QString& file, std::size_t limit, const QString& failure, const Read& read)
+{
+    const QByteArray bytes = ReadSmallFile(file, static_cast<qint64>(limit), failure);
+    try {
+        return read(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    } catch (const std::exception& e) {
+        throw TextError(failure.arg(file, QString::fromUtf8(e.what())));
+    }
+}
 
 } // namespace platform

@@ -20,15 +20,20 @@
 #include <vector>
 
 class QBoxLayout;
-class QComboBox;
 class QFormLayout;
-class QLabel;
 class QMenu;
 class QVBoxLayout;
+// The widgets module windows are made of, for the modules' headers.
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTableWidget;
 
 namespace platform {
 
 class DatePicker;
+class Edit;
 class RadioGroup;
 
 class ModuleWindow : public QMainWindow {

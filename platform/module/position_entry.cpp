@@ -132,10 +132,7 @@ void PositionEntry::MagnitudeExit(bool isLongitude)
     }
     double value = stored;
     std::string message;
-    if (isLongitude)
-        geo::ParseLongitude(text, format_(), value, message);
-    else
-        geo::ParseLatitude(text, format_(), value, message);
+    geo::ParseCoordinate(isLongitude, text, format_(), value, message);
     status_(message);
     refused_ = message.empty() ? nullptr : field;
     if (!message.empty()) {

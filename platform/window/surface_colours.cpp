@@ -91,6 +91,15 @@ void SetTextColour(QWidget& widget, const QColor& colour)
     widget.setPalette(p);
 }
 
+void ShowOnPaper(QWidget& picture)
+{
+    QPalette fixed = picture.palette();
+    fixed.setColor(QPalette::Window, Paper);
+    fixed.setColor(QPalette::WindowText, PaperInk);
+    picture.setPalette(fixed);
+    picture.setAutoFillBackground(true);
+}
+
 void KeepReadableSurfaces(QWidget& window, std::function<void()> fixedColours)
 {
     new SurfaceKeeper(window, std::move(fixedColours));

@@ -20,6 +20,11 @@ namespace platform {
 
 inline const QColor Navy(0, 0, 128);
 
+// The pictures' fixed colours, those of a chart printed on white paper:
+// the paper and the ink of its texts and lines.
+inline const QColor Paper(255, 255, 255);
+inline const QColor PaperInk(0, 0, 0);
+
 // The contrast ratio of two colours, 1 to 21 (WCAG 2).
 double ContrastRatio(const QColor& a, const QColor& b);
 
@@ -34,6 +39,11 @@ QPalette LightPalette();
 // Gives `widget` a fixed text colour (window text, text and button text),
 // leaving its surfaces to the window.
 void SetTextColour(QWidget& widget, const QColor& colour);
+
+// Gives a picture (a widget that paints itself) the paper's ground and ink
+// under any desktop scheme, its ground filled before it paints, so that
+// what a window tells of its colours is what the picture shows.
+void ShowOnPaper(QWidget& picture);
 
 // Gives `window` readable surfaces now and whenever the desktop's palette
 // changes; `fixedColours` (which sets the window's fixed text colours on

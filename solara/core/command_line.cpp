@@ -17,19 +17,6 @@ const cli::Option ZoneOption{"--zone", "UTC|ZT|AREA/CITY"};
 const cli::Option HeightOption{"--height-of-eye", "M"};
 const cli::Option DaysOption{"--days", "N"};
 
-int DaysOf(const cli::Arguments& args)
-{
-    const std::optional<std::string> text = args.Value(DaysOption.Name);
-    if (!text)
-        return 1;
-    const bool digits = !text->empty() && text->size() <= 3 &&
-                        std::ranges::all_of(*text, [](char c) { return c >= '0' && c <= '9'; });
-    const int days = digits ? std::stoi(*text) : 0;
-    if (days < 1 || days > MaxDays)
-        throw cli::InputError("--days takes a whole number of days from 1 to 366, not '" + geo::ShownText(*text) + "'");
-    return days;
-}
-
 std::string PlainText(const timezones::Zone& zone, const std::vector<AlmanacDay>& days)
 {
     std::string out = cli::Lines({{"Time zone", zone.Name()}});
@@ -52,7 +39,7 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::string& out, 
         if (args.Operands().size() != 2)
             throw cli::InputError("a position and a date, please: POSITION DATE");
         const cli::Position position = cli::PositionOf(args.Operands()[0]);
-        const int count = DaysOf(args);
+        const int count = cli::WholeNumberOf(args, DaysOption, 1, 1, MaxDays, "days");
         try {
             const double height = ParseHeightOfEye(args.Value(HeightOption.Name).value_or("0"));
             const timezones::CivilDate date = timezones::ParseDate(args.Operands()[1]);

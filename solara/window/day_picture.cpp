@@ -1,6 +1,7 @@
 #include "solara/window/day_picture.h"
 
 #include "astro/horizon.h"
+#include "platform/window/surface_colours.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -14,7 +15,8 @@ constexpr int Margin = 34, TopMargin = 10;  // pixels around the plot, room for 
 constexpr int Width = 420, Height = 240;    // the picture's natural size
 
 // Fixed colours, those of a chart printed on white paper.
-const QColor Paper(255, 255, 255), Ink(0, 0, 0), Grid(190, 190, 190);
+const QColor &Paper = platform::Paper, &Ink = platform::PaperInk;
+const QColor Grid(190, 190, 190);
 const QColor CivilBand(214, 226, 242), NauticalBand(176, 196, 226), AstronomicalBand(140, 163, 207);
 const QColor NightBand(226, 226, 226);
 const QColor SunInk(214, 90, 0), MoonInk(40, 60, 150), NowInk(200, 0, 0);
@@ -28,11 +30,7 @@ DayPicture::DayPicture(QWidget* parent) : QWidget(parent)
     setFocusPolicy(Qt::StrongFocus); // a screen reader's user reaches it with Tab
     setMinimumSize(Width / 2, Height / 2);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    QPalette fixed = palette();
-    fixed.setColor(QPalette::Window, Paper);
-    fixed.setColor(QPalette::WindowText, Ink);
-    setPalette(fixed);
-    setAutoFillBackground(true);
+    platform::ShowOnPaper(*this);
 }
 
 QSize DayPicture::sizeHint() const

@@ -3,13 +3,9 @@
 #include "chart/window/chart_form.h"
 #include "geo/ellipsoid_definitions.h"
 #include "platform/desktop/latin1.h"
-#include "platform/window/surface_colours.h"
 #include "wayline/core/earth.h"
 
-#include <QHBoxLayout>
 #include <QPainter>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -108,24 +104,11 @@ void RouteChartView::paintEvent(QPaintEvent*)
 
 TRouteChartForm::TRouteChartForm(QWidget* parent) : QWidget(parent, Qt::Window)
 {
-    setObjectName(QStringLiteral("TRouteChartForm"));
-    setWindowTitle(QStringLiteral("Chart \u2014 Route Calculations"));
-    setAccessibleName(QStringLiteral("Chart of the route"));
     ChartView1 = new RouteChartView(this);
-    ChartView1->setObjectName(QStringLiteral("ChartView1"));
-    FitButton = new QPushButton(QStringLiteral("&Fit"), this);
-    FitButton->setObjectName(QStringLiteral("FitButton"));
-    FitButton->setToolTip(QStringLiteral("Show the whole route"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(FitButton);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(ChartView1, 1);
-    layout->addLayout(buttons);
-    connect(FitButton, &QPushButton::clicked, ChartView1, &chart::ChartView::Fit);
-    platform::KeepReadableSurfaces(*this);
-    ChartView1->SetLand(chart::WorldLand());
-    ChartView1->setFocus();
+    FitButton = chart::LayOutChartWindow(*this, *ChartView1,
+                                         {QStringLiteral("TRouteChartForm"),
+                                          QStringLiteral("Chart \u2014 Route Calculations"),
+                                          QStringLiteral("Chart of the route"), QStringLiteral("Show the whole route")});
 }
 
 } // namespace wayline

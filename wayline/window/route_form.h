@@ -27,17 +27,6 @@
 
 #include <optional>
 
-class QCheckBox;
-class QComboBox;
-class QLabel;
-class QPushButton;
-class QTableWidget;
-
-namespace platform {
-class DatePicker;
-class Edit;
-} // namespace platform
-
 namespace wayline {
 
 class TRouteChartForm;

@@ -4,19 +4,15 @@
 #include "wayline/window/route_form.h"
 
 #include "platform/desktop/error_report.h"
+#include "platform/desktop/file_questions.h"
 #include "platform/desktop/latin1.h"
 #include "platform/desktop/modal.h"
 #include "platform/desktop/user_file.h"
 #include "wayline/files/gpx_read.h"
 #include "wayline/files/gpx_write.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QTableWidget>
 
 namespace wayline {
@@ -95,19 +91,13 @@ void TRouteForm::FileSaveAs()
 
 QString TRouteForm::AskFileName(bool save)
 {
-    const QString folder = file_.isEmpty() ? QDir::currentPath() : QFileInfo(file_).absolutePath();
-    QFileDialog dialog(this, save ? QStringLiteral("Save the route") : QStringLiteral("Open a route"), folder,
-                       save ? QStringLiteral("GPX routes (*.gpx)") : QStringLiteral("GPX routes (*.gpx);;All files (*)"));
-    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    if (save) {
-        dialog.setDefaultSuffix(QStringLiteral("gpx"));
-        if (!file_.isEmpty())
-            dialog.selectFile(QFileInfo(file_).fileName());
-    }
-    if (platform::ShowModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    return platform::AskFileName(
+        this, {.Save = save,
+               .Title = save ? QStringLiteral("Save the route") : QStringLiteral("Open a route"),
+               .Filter = save ? QStringLiteral("GPX routes (*.gpx)") : QStringLiteral("GPX routes (*.gpx);;All files (*)"),
+               .Ending = QStringLiteral("gpx"),
+               .Beside = file_,
+               .OffersBesideName = true});
 }
 
 void TRouteForm::ReadRouteFrom(const QString& file)
@@ -169,16 +159,8 @@ bool TRouteForm::MayLeaveRoute()
         return true;
     const QString what = file_.isEmpty() ? QStringLiteral("The route has not been saved.")
                                          : QStringLiteral("The route %1 has changed.").arg(QFileInfo(file_).fileName());
-    QMessageBox question(QMessageBox::Warning, QApplication::applicationDisplayName(),
-                         what + QStringLiteral("\nSave the changes?"),
-                         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
-    question.setTextFormat(Qt::PlainText);
-    question.setDefaultButton(QMessageBox::Save);
-    question.button(QMessageBox::Save)->setText(QStringLiteral("&Save"));
-    question.button(QMessageBox::Discard)->setText(QStringLiteral("&Discard"));
-    question.button(QMessageBox::Cancel)->setText(QStringLiteral("&Cancel"));
-    switch (platform::ShowModal(question)) {
-    case QMessageBox::Save:
+    switch (platform::AskToSaveChanges(this, what)) {
+    case platform::SaveAnswer::Save:
         try {
             FileSave();
         } catch (const std::exception& e) {
@@ -186,11 +168,12 @@ bool TRouteForm::MayLeaveRoute()
             return false;
         }
         return route_ == saved_; // a Save As cancelled leaves it unsaved
-    case QMessageBox::Discard:
+    case platform::SaveAnswer::Discard:
         return true;
-    default:
-        return false;
+    case platform::SaveAnswer::Cancel:
+        break;
     }
+    return false;
 }
 
 void TRouteForm::ShowTitle()

@@ -3,7 +3,7 @@
 // command line asked the same.
 #pragma once
 
-#include "ebbflow/core/command_line.h"
+#include "ebbflow/tables/command_line.h"
 #include "ebbflow/window/tide_form.h"
 #include "platform/desktop/modal.h"
 #include "platform/widgets/date_picker.h"

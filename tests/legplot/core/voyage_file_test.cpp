@@ -81,6 +81,9 @@ TEST(VoyageFile, RefusesWhatTheWindowWouldNotStoreNamingLineOrKey)
         {With(good, "departure-date", "departure-date = 4000-01-01"), "is not a date from 1600-01-01"},
         {With(good, "departure-date", "departure-date = 2027-02-29"), "2027-02-29 is not a date"},
         {With(good, "departure-time", "departure-time = 24:00"), "24:00 is not a time of day"},
+        // Reasons are UTF-8, as the window shows them: a degree sign quoted stays one.
+        {With(good, "departure-time", "departure-time = 12\xC2\xB0" "00"),
+         "line 6: departure-time '12\xC2\xB0" "00' is not a number of the layout 99:99"},
         {With(good, "display", "display = DMS\ndisplay = DMS"), "the key display appears a second time"},
         {With(good, "display", "display = DMS\nautorun = yes"), "the key autorun is not a key of a voyage"},
         {With(good, "display", "display <b>DMS</b>"), "is not \"key = value\""},

@@ -4,7 +4,7 @@
 // the command line prints for the same route. A parallel that is none is
 // refused; the window reads under a dark scheme and names everything for
 // a screen reader; the chart draws the great circle as a curve.
-#include "wayline/core/command_line.h"
+#include "wayline/command_line/command_line.h"
 #include "wayline/core/utc_time.h"
 #include "wayline/files/gpx_write.h"
 #include "wayline/window/route_chart.h"

@@ -3,7 +3,7 @@
 // with their times and values), and the events as CSV for spreadsheets.
 #pragma once
 
-#include "ebbflow/core/tide_days.h"
+#include "ebbflow/tables/tide_days.h"
 
 #include <string>
 #include <utility>

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "ebbflow/core/prediction.h"
-#include "ebbflow/core/tide_days.h"
+#include "ebbflow/tables/tide_days.h"
 
 #include <optional>
 #include <string>

@@ -1,16 +1,15 @@
-#include "ebbflow/core/command_line.h"
+#include "ebbflow/tables/command_line.h"
 
-#include "ebbflow/core/command_output.h"
+#include "ebbflow/tables/command_output.h"
 #include "ebbflow/core/station_search.h"
 #include "ebbflow/core/text_fold.h"
-#include "ebbflow/core/tide_days.h"
+#include "ebbflow/tables/tide_days.h"
 #include "ebbflow/core/tide_errors.h"
 #include "geo/shown_text.h"
 #include "platform/command_line/suite_options.h"
 #include "timezones/time_errors.h"
 #include "timezones/time_text.h"
 
-#include <charconv>
 #include <chrono>
 
 namespace ebbflow {
@@ -26,19 +25,6 @@ const cli::Option DaysOption{"--days", "N"};
 const cli::Option ZoneOption{"--zone", "Z"};
 const cli::Option UnitsOption{"--units", "ft|m"};
 const cli::Option AtOption{"--at", "TIME"};
-
-int DaysOf(const cli::Arguments& args)
-{
-    const std::optional<std::string> text = args.Value(DaysOption.Name);
-    if (!text)
-        return 1;
-    int days = 0;
-    const auto r = std::from_chars(text->data(), text->data() + text->size(), days);
-    if (r.ec != std::errc() || r.ptr != text->data() + text->size() || days < 1 || days > MostDays)
-        throw cli::InputError("--days takes a whole number of days from 1 to " + std::to_string(MostDays) + ", not '" +
-                              geo::ShownText(*text) + "'");
-    return days;
-}
 
 HeightUnits UnitsOf(const cli::Arguments& args, bool stream)
 {
@@ -118,7 +104,7 @@ void Answer(const cli::Arguments& args, const CommandLineWorld& world, std::stri
                               geo::ShownText(operands.back()) + "' is none");
     const bool stream = operands.size() == 1;
     const HeightUnits units = UnitsOf(args, stream);
-    const int days = DaysOf(args);
+    const int days = cli::WholeNumberOf(args, DaysOption, 1, 1, MostDays, "days");
     const std::optional<std::string> at = args.Value(AtOption.Name);
     if (at && args.Value(DaysOption.Name))
         throw cli::InputError("--at gives one time; --days is for events");

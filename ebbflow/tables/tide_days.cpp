@@ -1,4 +1,4 @@
-#include "ebbflow/core/tide_days.h"
+#include "ebbflow/tables/tide_days.h"
 
 #include "timezones/zone_day.h"
 

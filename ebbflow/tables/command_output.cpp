@@ -1,6 +1,6 @@
-#include "ebbflow/core/command_output.h"
+#include "ebbflow/tables/command_output.h"
 
-#include "ebbflow/core/event_texts.h"
+#include "ebbflow/tables/event_texts.h"
 #include "geo/angle_text.h"
 #include "geo/position_text.h"
 #include "platform/command_line/json.h"

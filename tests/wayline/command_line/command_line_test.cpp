@@ -4,13 +4,13 @@
 // --route) and the plain output, refusals with their reasons and status 2,
 // and which arguments open the window instead.
 #include "geo/ellipsoids.h"
-#include "wayline/core/command_line.h"
+#include "wayline/command_line/command_line.h"
 #include "wayline/files/gpx_write.h"
 
 #include <gtest/gtest.h>
 
 #include "../files/gpx_test_support.h"
-#include "reference_legs.h"
+#include "../core/reference_legs.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

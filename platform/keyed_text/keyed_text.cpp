@@ -1,16 +1,17 @@
-#include "celpos/core/keyed_text.h"
+#include "platform/keyed_text/keyed_text.h"
 
 #include <algorithm>
 #include <utility>
 
-namespace celpos {
+namespace platform {
 namespace {
 
-constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
-constexpr std::string_view Blanks = " \t";
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF"; // which some editors write first
+constexpr std::string_view Blanks = " \t";                    // around keys and values
 constexpr char32_t Degree = 0xB0;
 constexpr char32_t Tab = 0x09;
 
+// `value` in upper-case hexadecimal, at least `digits` long.
 std::string Hex(char32_t value, std::size_t digits)
 {
     constexpr std::string_view HexDigits = "0123456789ABCDEF";
@@ -20,6 +21,7 @@ std::string Hex(char32_t value, std::size_t digits)
     return text;
 }
 
+// What is wrong at a place of a line; columns count characters from 1.
 FileFormatError At(int line, std::size_t column, const std::string& what)
 {
     return FileFormatError("line " + std::to_string(line) + ", column " + std::to_string(column) + ": " + what);
@@ -54,8 +56,15 @@ std::pair<char32_t, std::size_t> Decode(std::string_view bytes)
                                                      : std::pair{c, length};
 }
 
+// A character the format does not hold, named as Unicode names it.
+FileFormatError StrayCharacter(int line, std::size_t column, char32_t c, const KeyedFormat& format)
+{
+    return At(line, column,
+              "it holds the character U+" + Hex(c, 4) + ", which is not part of " + std::string(format.Holder));
+}
+
 // Refuses the first character of a line that the format does not hold.
-void CheckLine(std::string_view raw, int line)
+void CheckLine(std::string_view raw, int line, const KeyedFormat& format)
 {
     std::size_t columns = 0;
     for (std::size_t at = 0; at < raw.size();) {
@@ -65,7 +74,7 @@ void CheckLine(std::string_view raw, int line)
             throw At(line, columns, "it holds the byte 0x" + Hex(static_cast<unsigned char>(raw[at]), 2) +
                                         ", which is not UTF-8 text");
         if (!(c == Tab || (c >= 0x20 && c < 0x7F) || c == Degree))
-            throw At(line, columns, "it holds the character U+" + Hex(c, 4) + ", which is not part of this file");
+            throw StrayCharacter(line, columns, c, format);
         at += length;
     }
 }
@@ -85,13 +94,16 @@ std::string_view Trimmed(std::string_view text)
     return text.substr(first, text.find_last_not_of(Blanks) + 1 - first);
 }
 
-void RefuseInnerTab(std::string_view line, std::string_view part, int number)
+// A tab left inside a key or a value, `part` of `line`.
+void RefuseInnerTab(std::string_view line, std::string_view part, int number, const KeyedFormat& format)
 {
     if (const std::size_t tab = part.find('\t'); tab != std::string_view::npos)
-        throw At(number, ColumnOf(line, static_cast<std::size_t>(part.data() - line.data()) + tab),
-                 "it holds the character U+0009, which is not part of this file");
+        throw StrayCharacter(number, ColumnOf(line, static_cast<std::size_t>(part.data() - line.data()) + tab), Tab,
+                             format);
 }
 
+// The first line names the format and its version; looked at before
+// anything else, so that a file of another kind is refused as such.
 void ReadSignature(std::string_view text, const KeyedFormat& format)
 {
     std::string_view first = text.substr(0, text.find('\n'));
@@ -123,7 +135,7 @@ std::string KeyedSignature(const KeyedFormat& format)
     return "VORLAN " + std::string(format.Kind) + " " + std::to_string(format.Version) + "\n";
 }
 
-std::map<std::string, KeyedValue> ReadKeyedText(std::string_view text, const KeyedFormat& format)
+KeyedValues::KeyedValues(std::string_view text, const KeyedFormat& format) : document_(format.Document)
 {
     if (text.size() > format.Largest)
         throw FileFormatError("it is larger than any " + std::string(format.Kind) + " file (" +
@@ -135,7 +147,6 @@ std::map<std::string, KeyedValue> ReadKeyedText(std::string_view text, const Key
     ReadSignature(text, format);
     if (text.back() != '\n')
         throw FileFormatError("it is truncated: its last line has no end");
-    std::map<std::string, KeyedValue> values;
     int number = 1;
     for (std::size_t at = text.find('\n') + 1; at < text.size();) {
         const std::size_t end = text.find('\n', at);
@@ -144,7 +155,7 @@ std::map<std::string, KeyedValue> ReadKeyedText(std::string_view text, const Key
         ++number;
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
-        CheckLine(line, number);
+        CheckLine(line, number, format);
         const std::string_view content = Trimmed(line);
         if (content.empty() || content.front() == '#')
             continue;
@@ -152,13 +163,29 @@ std::map<std::string, KeyedValue> ReadKeyedText(std::string_view text, const Key
         if (equals == std::string_view::npos)
             RefuseLine(number, "it is not \"key = value\"");
         const std::string_view key = Trimmed(line.substr(0, equals)), value = Trimmed(line.substr(equals + 1));
-        RefuseInnerTab(line, key, number);
-        RefuseInnerTab(line, value, number);
-        if (values.contains(std::string(key)))
+        RefuseInnerTab(line, key, number, format);
+        RefuseInnerTab(line, value, number, format);
+        if (values_.contains(std::string(key)))
             RefuseLine(number, "the key " + std::string(key) + " appears a second time");
-        values.emplace(std::string(key), KeyedValue{std::string(value), number});
+        values_.emplace(std::string(key), KeyedValue{std::string(value), number});
     }
-    return values;
 }
 
-} // namespace celpos
+KeyedValue KeyedValues::Take(const std::string& key)
+{
+    const auto found = values_.find(key);
+    if (found == values_.end())
+        throw FileFormatError("it is truncated or damaged: the key " + key + " is missing");
+    KeyedValue value = std::move(found->second);
+    values_.erase(found);
+    return value;
+}
+
+void KeyedValues::RefuseKeysLeft() const
+{
+    if (!values_.empty())
+        RefuseLine(values_.begin()->second.Line,
+                   "the key " + values_.begin()->first + " is not a key of " + std::string(document_));
+}
+
+} // namespace platform

@@ -1,4 +1,4 @@
-#include "wayline/core/command_line.h"
+#include "wayline/command_line/command_line.h"
 
 #include "geo/constants.h"
 #include "geo/ellipsoids.h"

@@ -1,6 +1,6 @@
-#include "ebbflow/core/tide_table.h"
+#include "ebbflow/tables/tide_table.h"
 
-#include "ebbflow/core/event_texts.h"
+#include "ebbflow/tables/event_texts.h"
 #include "geo/position_text.h"
 #include "timezones/time_text.h"
 

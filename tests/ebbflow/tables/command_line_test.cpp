@@ -1,7 +1,7 @@
 // The command line as scripts meet it: its JSON read back by Python's json
 // module with every time held against Python's zoneinfo, its plain texts,
 // and its refusals.
-#include "ebbflow/core/command_line.h"
+#include "ebbflow/tables/command_line.h"
 #include "ebbflow/core/prediction.h"
 #include "ebbflow/core/station_search.h"
 #include "geo/position_text.h"

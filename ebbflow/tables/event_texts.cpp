@@ -1,4 +1,4 @@
-#include "ebbflow/core/event_texts.h"
+#include "ebbflow/tables/event_texts.h"
 
 #include "geo/angle_text.h"
 #include "geo/int_text.h"
