@@ -1,6 +1,6 @@
-// A window's page as the user prints it: File > Print by its keys, the
-// print dialog answered as "Print to File (PDF)", the PDF's text read back
-// with pdftotext.
+// A window's page as the user prints it: File > Print (or another item of
+// the File menu that prints) by its keys, the print dialog answered as
+// "Print to File (PDF)", the PDF's text read back with pdftotext.
 #pragma once
 
 #include "platform/print/printing.h"
@@ -13,9 +13,10 @@
 
 namespace testsupport {
 
-// `to` names the PDF file (a temporary one when empty); a file that cannot
-// be written leaves the page empty and the failure with the error report.
-inline QString PrintedPage(const QString& to = {})
+// The page the File menu's item of access key `item` prints. `to` names
+// the PDF file (a temporary one when empty); a file that cannot be written
+// leaves the page empty and the failure with the error report.
+inline QString PrintedBy(Qt::Key item, const QString& to = {})
 {
     QTemporaryDir dir;
     const QString pdf = to.isEmpty() ? dir.filePath(QStringLiteral("page.pdf")) : to;
@@ -25,12 +26,18 @@ inline QString PrintedPage(const QString& to = {})
         return true;
     });
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::AltModifier);
-    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_P);
+    QTest::keyClick(QApplication::activePopupWidget(), item);
     platform::SetPrintDialog({});
     QProcess text;
     text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
     text.waitForFinished(20000);
     return QString::fromUtf8(text.readAllStandardOutput());
+}
+
+// The page File > Print prints (Alt+F P).
+inline QString PrintedPage(const QString& to = {})
+{
+    return PrintedBy(Qt::Key_P, to);
 }
 
 } // namespace testsupport

@@ -1,16 +1,28 @@
 // Helpers for the window tests: an error report that records instead of
-// showing a message box, and focus that works on the offscreen platform.
+// showing a message box, focus that works on the offscreen platform, keys
+// typed as a user types them, and the window's dialogs answered.
 #pragma once
 
 #include "platform/desktop/error_report.h"
+#include "platform/desktop/modal.h"
 #include "platform/window/surface_colours.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDateTimeEdit>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QMouseEvent>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QTest>
 #include <QWidget>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -102,6 +114,132 @@ inline void Tab(QWidget* field)
 {
     QTest::keyClick(field, Qt::Key_Tab);
     QApplication::processEvents();
+}
+
+// Replaces what `field` holds with `text`, typed with keys, and leaves it
+// with Tab. A field that is no line edit (a list, a date) is typed into
+// through the line edit it holds.
+inline void TypeAndLeave(QWidget* field, const QString& text)
+{
+    Enter(field);
+    auto* edit = qobject_cast<QLineEdit*>(field);
+    if (!edit)
+        edit = field->findChild<QLineEdit*>();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    edit->setCursorPosition(0);
+    QTest::keyClicks(edit, text);
+    Tab(edit);
+}
+
+// A position typed into the kit's position fields (platform::PositionEntry
+// and its kind) as a user types it, each field left with Tab: the
+// latitude's digits, its letter unless `nors` is empty, the longitude's
+// digits, its letter unless `eorw` is empty.
+template <class Entry>
+void TypePosition(Entry& position, const QString& lat, const QString& nors, const QString& lon, const QString& eorw)
+{
+    TypeAndLeave(position.Lat, lat);
+    if (!nors.isEmpty())
+        TypeAndLeave(position.NorS, nors);
+    TypeAndLeave(position.Lon, lon);
+    if (!eorw.isEmpty())
+        TypeAndLeave(position.EorW, eorw);
+}
+
+// The day, the month and the year in the order `field` shows them.
+inline QStringList InShownOrder(const QDateTimeEdit* field, const QString& day, const QString& month,
+                                const QString& year)
+{
+    const QString format = field->displayFormat();
+    std::vector<std::pair<qsizetype, QString>> parts = {
+        {format.indexOf(QRegularExpression(QStringLiteral("(?<!d)dd?(?!d)"))), day},
+        {format.indexOf(QLatin1Char('M')), month},
+        {format.indexOf(QLatin1Char('y')), year},
+    };
+    std::sort(parts.begin(), parts.end());
+    return {parts[0].second, parts[1].second, parts[2].second};
+}
+
+// A date typed section by section from the field's start, in the order
+// the field shows them, and left with Tab.
+inline void TypeDate(QDateTimeEdit* field, const QString& day, const QString& month, const QString& year)
+{
+    Enter(field);
+    Press(QStringLiteral("<Home>") + InShownOrder(field, day, month, year).join(QString()) + QStringLiteral("<Tab>"));
+}
+
+// A button's access key (Alt+`key`): the button clicks once its press is
+// seen, a moment later.
+inline void AccessKey(Qt::Key key)
+{
+    QTest::keyClick(QApplication::focusWidget(), key, Qt::AltModifier);
+    QTest::qWait(250);
+}
+
+// Opens File by Alt+F and picks the item of access key `key`.
+inline void FileMenu(Qt::Key key)
+{
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::AltModifier);
+    QTest::keyClick(QApplication::activePopupWidget(), key);
+    QApplication::processEvents();
+}
+
+// Answers a file dialog as a user does: `fileName` typed into its name
+// field and Return (Escape when the name is empty); then the dialog is
+// hidden and the window it was over is active again, as on a desktop.
+// Returns the dialog's result.
+inline int AnswerFileDialog(QFileDialog& files, const QString& fileName)
+{
+    QWidget* owner = files.parentWidget() ? files.parentWidget()->window() : nullptr;
+    ShowActive(files);
+    auto* name = files.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    name->setFocus();
+    if (fileName.isEmpty()) {
+        QTest::keyClick(name, Qt::Key_Escape);
+    } else {
+        QTest::keyClicks(name, fileName);
+        QTest::keyClick(name, Qt::Key_Return);
+    }
+    QApplication::processEvents();
+    files.hide();
+    if (owner)
+        ShowActive(*owner);
+    return files.result();
+}
+
+// Stands in for the user in a window's dialogs while it lives: a file
+// dialog gets `fileName` (AnswerFileDialog), a question is answered
+// `button` and its text kept in `question`.
+class DialogAnswers {
+public:
+    explicit DialogAnswers(QString name = {}) : fileName(std::move(name))
+    {
+        previous_ = platform::SetModalRunner([this](QDialog& dialog) {
+            if (auto* files = qobject_cast<QFileDialog*>(&dialog))
+                return AnswerFileDialog(*files, fileName);
+            if (auto* box = qobject_cast<QMessageBox*>(&dialog))
+                question = box->text();
+            return static_cast<int>(button);
+        });
+    }
+    ~DialogAnswers() { platform::SetModalRunner(previous_); }
+    DialogAnswers(const DialogAnswers&) = delete;
+    DialogAnswers& operator=(const DialogAnswers&) = delete;
+
+    QString fileName;
+    QMessageBox::StandardButton button = QMessageBox::Cancel;
+    QString question;
+
+private:
+    platform::ModalRunner previous_;
+};
+
+// The bytes of a file, empty when it cannot be read.
+inline QByteArray FileBytes(const QString& file)
+{
+    QFile in(file);
+    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
 }
 
 // The desktop switches to a dark colour scheme while it lives, and back to

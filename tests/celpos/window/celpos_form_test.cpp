@@ -8,7 +8,6 @@
 #include "celpos/window/celpos_form.h"
 #include "celpos/window/plotting_sheet_form.h"
 
-#include "platform/desktop/modal.h"
 #include "platform/widgets/date_picker.h"
 #include "platform/widgets/edit.h"
 #include "platform/widgets/mask_edit.h"
@@ -18,12 +17,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
-#include <QFileDialog>
 #include <QImage>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPrinter>
-#include <QProcess>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -33,66 +29,6 @@ using namespace testsupport;
 
 const QString Sample = QStringLiteral(VORLAN_SOURCE_DIR "/docs/sample.sights");
 
-void TypeAndLeave(QWidget* field, const QString& text)
-{
-    Enter(field);
-    auto* edit = qobject_cast<QLineEdit*>(field);
-    if (!edit)
-        edit = field->findChild<QLineEdit*>();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    edit->setCursorPosition(0);
-    QTest::keyClicks(edit, text);
-    Tab(edit);
-}
-
-QByteArray FileBytes(const QString& file)
-{
-    QFile in(file);
-    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
-}
-
-// Answers the window's dialogs as a user would: a file name typed into the
-// file dialog, a button of a question.
-class Answers {
-public:
-    Answers()
-    {
-        previous_ = platform::SetModalRunner([this](QDialog& dialog) {
-            if (auto* files = qobject_cast<QFileDialog*>(&dialog)) {
-                ShowActive(*files);
-                auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-                name->setFocus();
-                QTest::keyClicks(name, fileName);
-                QTest::keyClick(name, Qt::Key_Return);
-                QApplication::processEvents();
-                files->hide();
-                ShowActive(*files->parentWidget()->window());
-                return files->result();
-            }
-            if (auto* box = qobject_cast<QMessageBox*>(&dialog))
-                question = box->text();
-            return static_cast<int>(button);
-        });
-    }
-    ~Answers() { platform::SetModalRunner(previous_); }
-
-    QString fileName;
-    QMessageBox::StandardButton button = QMessageBox::Cancel;
-    QString question;
-
-private:
-    platform::ModalRunner previous_;
-};
-
-// Opens File by Alt+F and picks the item of access key `key`.
-void FileMenu(Qt::Key key)
-{
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::AltModifier);
-    QTest::keyClick(QApplication::activePopupWidget(), key);
-    QApplication::processEvents();
-}
-
 std::string Utf8(const QLabel* label) { return label->text().toStdString(); }
 
 TEST(CelPosForm, ARoundTypedWithKeysGivesTheCommandLinesFixAndSavesAsTheSample)
@@ -100,9 +36,7 @@ TEST(CelPosForm, ARoundTypedWithKeysGivesTheCommandLinesFixAndSavesAsTheSample)
     ErrorRecorder errors;
     celpos::TCelPosForm form;
     ShowActive(form);
-    TypeAndLeave(form.Dr.Lat, QStringLiteral("473400"));
-    TypeAndLeave(form.Dr.Lon, QStringLiteral("0080350"));
-    TypeAndLeave(form.Dr.EorW, QStringLiteral("W"));
+    TypePosition(form.Dr, QStringLiteral("473400"), {}, QStringLiteral("0080350"), QStringLiteral("W"));
     const std::pair<platform::Edit*, const char*> numbers[] = {
         {form.CourseEdit, "205.0"}, {form.SpeedEdit, "8.0"}, {form.HeightEdit, "12.5"}, {form.TemperatureEdit, "18"},
         {form.PressureEdit, "1021"}, {form.IndexErrorEdit, "-1.2"}};
@@ -139,7 +73,7 @@ TEST(CelPosForm, ARoundTypedWithKeysGivesTheCommandLinesFixAndSavesAsTheSample)
 
     // Saved, the file is the sample, to the byte; the title names it.
     QTemporaryDir dir;
-    Answers answers;
+    DialogAnswers answers;
     answers.fileName = dir.filePath(QStringLiteral("dawn"));
     FileMenu(Qt::Key_A);
     EXPECT_EQ(FileBytes(dir.filePath(QStringLiteral("dawn.sights"))), FileBytes(Sample));
@@ -241,7 +175,7 @@ TEST(CelPosForm, PlottingSheetShowsAndExportsTheFix)
 
     ShowActive(form);
     QTemporaryDir dir;
-    Answers answers;
+    DialogAnswers answers;
     for (const char* name : {"sheet.png", "sheet.svg"}) {
         answers.fileName = dir.filePath(QString::fromLatin1(name));
         Enter(form.SightTable);
@@ -263,23 +197,6 @@ TEST(CelPosForm, PlottingSheetShowsAndExportsTheFix)
 
 // The page File > Print Worksheet (W) or Print Almanac Page (M) prints,
 // by its keys, to a PDF file read back as text.
-QString PrintedBy(Qt::Key key)
-{
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath(QStringLiteral("page.pdf"));
-    platform::SetPrintDialog([&](QPrinter& printer, QWidget*) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-        return true;
-    });
-    FileMenu(key);
-    platform::SetPrintDialog({});
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    text.waitForFinished(20000);
-    return QString::fromUtf8(text.readAllStandardOutput()).simplified();
-}
-
 TEST(CelPosForm, PrintsTheWorksheetAndTheAlmanacsPageOfTheSight)
 {
     ErrorRecorder errors;
@@ -288,14 +205,14 @@ TEST(CelPosForm, PrintsTheWorksheetAndTheAlmanacsPageOfTheSight)
     form.OpenSights(Sample);
     Enter(form.SightTable);
     QTest::keyClick(form.SightTable, Qt::Key_Down); // Diphda
-    const QString worksheet = PrintedBy(Qt::Key_W);
+    const QString worksheet = PrintedBy(Qt::Key_W).simplified();
     EXPECT_TRUE(worksheet.startsWith(QStringLiteral("Sight Reduction : Sight 2"))) << worksheet.toStdString();
     for (const char* line : {"Body", "Dip", "Refraction", "Ho", "Hc", "Zn", "Intercept"})
         EXPECT_TRUE(worksheet.contains(QString::fromLatin1(line) + QStringLiteral(" : ") + form.Worksheet[line]->text()))
             << line << "\n" << worksheet.toStdString();
 
     // The almanac's page of the sight's date: the Sun's GHA at 03h UT as the command line gives it.
-    const QString almanac = PrintedBy(Qt::Key_M);
+    const QString almanac = PrintedBy(Qt::Key_M).simplified();
     EXPECT_TRUE(almanac.startsWith(QStringLiteral("Almanac : 2026-07-17 (UT)"))) << almanac.toStdString();
     std::string out, err;
     ASSERT_EQ(celpos::RunCommandLine({"almanac", "Sun", "2026-07-17T03:00:00Z"}, out, err), 0);

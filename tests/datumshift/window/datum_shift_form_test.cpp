@@ -31,14 +31,6 @@ void TypeDatum(datumshift::DatumList& list, const QString& text)
     Tab(list.Box);
 }
 
-// A button's access key (Alt+`key`): the button clicks once its press is
-// seen, a moment later.
-void AccessKey(Qt::Key key)
-{
-    QTest::keyClick(QApplication::focusWidget(), key, Qt::AltModifier);
-    QTest::qWait(250);
-}
-
 // Steps through the list with the arrow keys to the item that starts with `name`.
 void PickDatum(datumshift::DatumList& list, const QString& name)
 {
@@ -50,25 +42,13 @@ void PickDatum(datumshift::DatumList& list, const QString& name)
     Tab(list.Box);
 }
 
-void TypeAndLeave(QLineEdit* field, const QString& text)
-{
-    Enter(field);
-    field->selectAll();
-    QTest::keyClick(field, Qt::Key_Delete);
-    field->setCursorPosition(0);
-    QTest::keyClicks(field, text);
-    Tab(field);
-}
-
 // A question asked with the arrows and typing: the From datum picked, a
 // northern position typed, its longitude's letter, the To datum picked.
 void Ask(datumshift::TDatumShiftForm& form, const QString& from, const QString& lat, const QString& lon,
          const QString& eorw, const QString& to)
 {
     PickDatum(form.FromDatum, from);
-    TypeAndLeave(form.Position.Lat, lat);
-    TypeAndLeave(form.Position.Lon, lon);
-    TypeAndLeave(form.Position.EorW, eorw);
+    TypePosition(form.Position, lat, {}, lon, eorw);
     PickDatum(form.ToDatum, to);
 }
 
@@ -123,10 +103,7 @@ TEST(DatumShiftForm, TypedPositionsShowTheCommandLinesTexts)
         };
         choose(form.FromDatum, c.from);
         EXPECT_EQ(QApplication::focusWidget(), form.Position.Lat) << c.from;
-        TypeAndLeave(form.Position.Lat, QString::fromLatin1(c.lat));
-        TypeAndLeave(form.Position.NorS, QString::fromLatin1(c.nors));
-        TypeAndLeave(form.Position.Lon, QString::fromLatin1(c.lon));
-        TypeAndLeave(form.Position.EorW, QString::fromLatin1(c.eorw));
+        TypePosition(form.Position, QString::fromLatin1(c.lat), QString::fromLatin1(c.nors), QString::fromLatin1(c.lon), QString::fromLatin1(c.eorw));
         EXPECT_EQ(QApplication::focusWidget(), form.ToDatum.Box) << c.from;
         choose(form.ToDatum, c.to);
 

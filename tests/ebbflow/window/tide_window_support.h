@@ -5,11 +5,9 @@
 
 #include "ebbflow/tables/command_line.h"
 #include "ebbflow/window/tide_form.h"
-#include "platform/desktop/modal.h"
 #include "platform/widgets/date_picker.h"
 #include "qt_test_support.h"
 
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QTableWidget>
@@ -43,12 +41,7 @@ inline std::unique_ptr<ebbflow::TTideForm> Window(ebbflow::TTideForm::Mode mode)
 // active again.
 inline void TypeAndLeave(QLineEdit* field, const QString& text)
 {
-    Enter(field);
-    field->selectAll();
-    QTest::keyClick(field, Qt::Key_Delete);
-    field->setCursorPosition(0);
-    QTest::keyClicks(field, text);
-    Tab(field);
+    testsupport::TypeAndLeave(field, text);
     QApplication::setActiveWindow(field->window());
     QApplication::processEvents();
 }
@@ -57,16 +50,11 @@ inline void TypeAndLeave(QLineEdit* field, const QString& text)
 // them, and leaves it.
 inline void TypeDate(platform::DatePicker* field, QDate date)
 {
-    const QString format = field->displayFormat();
-    std::vector<std::pair<qsizetype, QString>> parts = {
-        {format.indexOf(QRegularExpression(QStringLiteral("(?<!d)dd?(?!d)"))), QString::number(date.day())},
-        {format.indexOf(QLatin1Char('M')), QString::number(date.month())},
-        {format.indexOf(QLatin1Char('y')), QString::number(date.year())},
-    };
-    std::sort(parts.begin(), parts.end());
     Enter(field);
     QTest::keyClick(field, Qt::Key_Home);
-    QTest::keyClicks(field, parts[0].second + '/' + parts[1].second + '/' + parts[2].second);
+    QTest::keyClicks(field, InShownOrder(field, QString::number(date.day()), QString::number(date.month()),
+                                         QString::number(date.year()))
+                                .join('/'));
     Tab(field);
 }
 
@@ -128,41 +116,6 @@ inline QString CommandLineLine(const std::string& out, const QString& name)
 
 // Answers the file dialogs: types `fileName` into the dialog's name field
 // and presses Return.
-class FileAnswer {
-public:
-    explicit FileAnswer(QString name) : fileName(std::move(name))
-    {
-        previous_ = platform::SetModalRunner([this](QDialog& dialog) {
-            auto* files = qobject_cast<QFileDialog*>(&dialog);
-            if (!files)
-                return static_cast<int>(QDialog::Rejected);
-            ShowActive(*files);
-            auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-            name->setFocus();
-            QTest::keyClicks(name, fileName);
-            QTest::keyClick(name, Qt::Key_Return);
-            QApplication::processEvents();
-            files->hide();
-            ShowActive(*files->parentWidget()->window());
-            return files->result();
-        });
-    }
-    ~FileAnswer() { platform::SetModalRunner(previous_); }
-    FileAnswer(const FileAnswer&) = delete;
-    FileAnswer& operator=(const FileAnswer&) = delete;
-
-    QString fileName;
-
-private:
-    platform::ModalRunner previous_;
-};
-
-// Opens the File menu with Alt+F and presses `key` in it.
-inline void FileMenu(Qt::Key key)
-{
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::AltModifier);
-    QTest::keyClick(QApplication::activePopupWidget(), key);
-    QApplication::processEvents();
-}
+using FileAnswer = DialogAnswers;
 
 } // namespace tidetest

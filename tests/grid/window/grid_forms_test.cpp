@@ -16,16 +16,6 @@ namespace {
 
 using namespace testsupport;
 
-void TypeAndLeave(QLineEdit* field, const QString& text)
-{
-    Enter(field);
-    field->selectAll();
-    QTest::keyClick(field, Qt::Key_Delete);
-    field->setCursorPosition(0);
-    QTest::keyClicks(field, text);
-    Tab(field);
-}
-
 // What the window shows, and what a screen reader hears: each result's
 // name and its value.
 std::string Shown(const std::vector<QLabel*>& results)

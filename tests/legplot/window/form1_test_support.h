@@ -13,9 +13,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDate>
-#include <QFile>
 #include <QLabel>
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -145,23 +143,8 @@ public:
     {
         previous_ = platform::SetModalRunner([this](QDialog& dialog) {
             ++asked;
-            if (auto* files = qobject_cast<QFileDialog*>(&dialog)) {
-                ShowActive(*files);
-                auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-                name->setFocus();
-                if (fileName.isEmpty()) {
-                    QTest::keyClick(name, Qt::Key_Escape);
-                    ShowActive(*files->parentWidget()->window());
-                    return files->result();
-                }
-                QTest::keyClicks(name, fileName);
-                QTest::keyClick(name, Qt::Key_Return);
-                QApplication::processEvents();
-                files->hide();
-                // The window the dialog was over is active again, as on a desktop.
-                ShowActive(*files->parentWidget()->window());
-                return files->result();
-            }
+            if (auto* files = qobject_cast<QFileDialog*>(&dialog))
+                return AnswerFileDialog(*files, fileName);
             auto* box = qobject_cast<QMessageBox*>(&dialog);
             if (box)
                 question = box->text();
@@ -224,13 +207,6 @@ inline QStringList Shown(const Window& w)
     for (const QLabel* label : w->ClientArea->findChildren<QLabel*>())
         texts << label->objectName() + '=' + label->text();
     return texts;
-}
-
-// The bytes of a file, empty when it cannot be read.
-inline QByteArray FileBytes(const QString& file)
-{
-    QFile in(file);
-    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
 }
 
 // A File menu item by its access key.

@@ -27,38 +27,6 @@ namespace {
 
 using namespace testsupport;
 
-void TypeAndLeave(QLineEdit* field, const QString& text)
-{
-    Enter(field);
-    field->selectAll();
-    QTest::keyClick(field, Qt::Key_Delete);
-    field->setCursorPosition(0);
-    QTest::keyClicks(field, text);
-    Tab(field);
-}
-
-// The date typed section by section in the order the field shows them.
-void TypeDate(platform::DatePicker* field, const QString& day, const QString& month, const QString& year)
-{
-    const QString format = field->displayFormat();
-    std::vector<std::pair<qsizetype, QString>> parts = {
-        {format.indexOf(QRegularExpression(QStringLiteral("(?<!d)dd?(?!d)"))), day},
-        {format.indexOf(QLatin1Char('M')), month},
-        {format.indexOf(QLatin1Char('y')), year},
-    };
-    std::sort(parts.begin(), parts.end());
-    Enter(field);
-    Press(QStringLiteral("<Home>") + parts[0].second + parts[1].second + parts[2].second + QStringLiteral("<Tab>"));
-}
-
-// A button's access key (Alt+`key`): the button clicks once its press is
-// seen, a moment later.
-void AltKey(Qt::Key key)
-{
-    QTest::keyClick(QApplication::focusWidget(), key, Qt::AltModifier);
-    QTest::qWait(250);
-}
-
 std::string Utf8(const QString& text) { return text.toUtf8().toStdString(); }
 
 // What the window shows as the command line prints it: its results as
@@ -161,15 +129,12 @@ TEST(ObsPrepForm, TypedDrRunAndDateShowTheCommandLinesTextsAndList)
     for (const auto& c : cases) {
         obsprep::TObsPrepForm form;
         ShowActive(form);
-        TypeAndLeave(form.Dr.Lat, QString::fromLatin1(c.Lat));
-        TypeAndLeave(form.Dr.NorS, QString::fromLatin1(c.NorS));
-        TypeAndLeave(form.Dr.Lon, QString::fromLatin1(c.Lon));
-        TypeAndLeave(form.Dr.EorW, QString::fromLatin1(c.EorW));
+        TypePosition(form.Dr, QString::fromLatin1(c.Lat), QString::fromLatin1(c.NorS), QString::fromLatin1(c.Lon), QString::fromLatin1(c.EorW));
         TypeAndLeave(form.DrTime.Field, QString::fromLatin1(c.DrTime));
         TypeAndLeave(form.CourseEdit, QString::fromLatin1(c.Course));
         TypeAndLeave(form.SpeedEdit, QString::fromLatin1(c.Speed));
         TypeDate(form.DateField, QString::fromLatin1(c.Day), QString::fromLatin1(c.Month), QString::fromLatin1(c.Year));
-        if (c.Morning) AltKey(Qt::Key_M);
+        if (c.Morning) AccessKey(Qt::Key_M);
         EXPECT_EQ(form.StatusMessage->text(), QString()) << c.Arguments.back();
         EXPECT_EQ(Shown(form), Printed(c.Arguments)) << c.Arguments.back();
         EXPECT_TRUE(errors.messages.isEmpty()) << Utf8(errors.messages.join('\n'));
@@ -192,11 +157,11 @@ TEST(ObsPrepForm, ATimeTypedIsTheListsAndTheBoxBringsTwilightBack)
     EXPECT_FALSE(form.AtTwilightBox->isChecked());
     EXPECT_EQ(time->text(), QStringLiteral("2026-12-09 18:30:00 UT"));
     EXPECT_EQ(Shown(form), Printed({"--time", "2026-12-09T18:30:00Z", "50°22'20 N 000°00'00 E", "2026-12-09"}));
-    AltKey(Qt::Key_N); // ticks "Middle of nautical twilight" again
+    AccessKey(Qt::Key_N); // ticks "Middle of nautical twilight" again
     EXPECT_TRUE(form.AtTwilightBox->isChecked());
     EXPECT_EQ(time->text(), twilight);
     // Morning's twilight, by its key, and no nautical twilight at all at midsummer in 60 N.
-    AltKey(Qt::Key_M);
+    AccessKey(Qt::Key_M);
     EXPECT_TRUE(time->text().endsWith(QStringLiteral(" UT (middle of morning nautical twilight)")));
     TypeAndLeave(form.Dr.Lat, QStringLiteral("600900"));
     TypeDate(form.DateField, QStringLiteral("21"), QStringLiteral("06"), QStringLiteral("2024"));
@@ -209,9 +174,7 @@ TEST(ObsPrepForm, OrderAndSetByTheirKeysThePictureMarksTheSet)
 {
     obsprep::TObsPrepForm form;
     ShowActive(form);
-    TypeAndLeave(form.Dr.Lat, QStringLiteral("502220"));
-    TypeAndLeave(form.Dr.Lon, QStringLiteral("0040840"));
-    TypeAndLeave(form.Dr.EorW, QStringLiteral("W"));
+    TypePosition(form.Dr, QStringLiteral("502220"), {}, QStringLiteral("0040840"), QStringLiteral("W"));
     TypeDate(form.DateField, QStringLiteral("09"), QStringLiteral("12"), QStringLiteral("2026"));
     const auto column = [&](int c) {
         std::vector<std::string> cells;
@@ -220,15 +183,15 @@ TEST(ObsPrepForm, OrderAndSetByTheirKeysThePictureMarksTheSet)
         return cells;
     };
     const std::vector<std::string> byBrightness = column(0);
-    AltKey(Qt::Key_Z);
+    AccessKey(Qt::Key_Z);
     std::vector<std::string> zn = column(2);
     EXPECT_TRUE(std::is_sorted(zn.begin(), zn.end())) << "Zn written as ddd.d sorts as it reads";
     EXPECT_NE(column(0), byBrightness);
-    AltKey(Qt::Key_B);
+    AccessKey(Qt::Key_B);
     EXPECT_EQ(column(0), byBrightness);
 
     for (const auto& [key, size] : {std::pair{Qt::Key_5, 5}, std::pair{Qt::Key_3, 3}}) {
-        AltKey(key);
+        AccessKey(key);
         const std::vector<std::string> marked = column(obsprep::ProposedColumn);
         EXPECT_EQ(std::count(marked.begin(), marked.end(), "proposed"), size);
         const auto& marks = form.Picture->Marks();
@@ -315,9 +278,7 @@ TEST(ObsPrepForm, PrintsThePlanningList)
     ErrorRecorder errors;
     obsprep::TObsPrepForm form;
     ShowActive(form);
-    TypeAndLeave(form.Dr.Lat, QStringLiteral("502220"));
-    TypeAndLeave(form.Dr.Lon, QStringLiteral("0040840"));
-    TypeAndLeave(form.Dr.EorW, QStringLiteral("W"));
+    TypePosition(form.Dr, QStringLiteral("502220"), {}, QStringLiteral("0040840"), QStringLiteral("W"));
     TypeAndLeave(form.CourseEdit, QStringLiteral("2700"));
     TypeAndLeave(form.SpeedEdit, QStringLiteral("200"));
     TypeDate(form.DateField, QStringLiteral("09"), QStringLiteral("12"), QStringLiteral("2026"));

@@ -22,16 +22,6 @@ namespace {
 
 using namespace testsupport;
 
-void TypeAndLeave(QLineEdit* field, const std::string& text)
-{
-    Enter(field);
-    field->selectAll();
-    QTest::keyClick(field, Qt::Key_Delete);
-    field->setCursorPosition(0);
-    QTest::keyClicks(field, QString::fromLatin1(text.c_str()));
-    Tab(field);
-}
-
 std::string Latin1(std::string s)
 {
     for (std::size_t at; (at = s.find("\xC2\xB0")) != std::string::npos;)
@@ -61,14 +51,8 @@ TEST(RangeBearForm, TypedPositionsShowTheCommandLinesTexts)
         form.EllipsoidBox->setFocus();
         while (form.EllipsoidBox->currentText() != QLatin1String(c.ellipsoid))
             QTest::keyClick(form.EllipsoidBox, form.EllipsoidBox->currentIndex() > form.EllipsoidBox->findText(QLatin1String(c.ellipsoid)) ? Qt::Key_Up : Qt::Key_Down);
-        TypeAndLeave(form.From.Lat, c.fromLat);
-        TypeAndLeave(form.From.NorS, c.fromNorS);
-        TypeAndLeave(form.From.Lon, c.fromLon);
-        TypeAndLeave(form.From.EorW, c.fromEorW);
-        TypeAndLeave(form.To.Lat, c.toLat);
-        TypeAndLeave(form.To.NorS, c.toNorS);
-        TypeAndLeave(form.To.Lon, c.toLon);
-        TypeAndLeave(form.To.EorW, c.toEorW);
+        TypePosition(form.From, c.fromLat, c.fromNorS, c.fromLon, c.fromEorW);
+        TypePosition(form.To, c.toLat, c.toNorS, c.toLon, c.toEorW);
 
         const char* formats[] = {"DM.dd", "DMS", "DMS.sss"};
         std::string out, err;

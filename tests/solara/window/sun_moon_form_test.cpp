@@ -25,30 +25,6 @@ namespace {
 
 using namespace testsupport;
 
-void TypeAndLeave(QLineEdit* field, const QString& text)
-{
-    Enter(field);
-    field->selectAll();
-    QTest::keyClick(field, Qt::Key_Delete);
-    field->setCursorPosition(0);
-    QTest::keyClicks(field, text);
-    Tab(field);
-}
-
-// The date typed section by section in the order the field shows them.
-void TypeDate(platform::DatePicker* field, const QString& day, const QString& month, const QString& year)
-{
-    const QString format = field->displayFormat();
-    std::vector<std::pair<qsizetype, QString>> parts = {
-        {format.indexOf(QRegularExpression(QStringLiteral("(?<!d)dd?(?!d)"))), day},
-        {format.indexOf(QLatin1Char('M')), month},
-        {format.indexOf(QLatin1Char('y')), year},
-    };
-    std::sort(parts.begin(), parts.end());
-    Enter(field);
-    Press(QStringLiteral("<Home>") + parts[0].second + parts[1].second + parts[2].second + QStringLiteral("<Tab>"));
-}
-
 // The zone list's item chosen with the arrow keys.
 void ChooseZone(QComboBox* box, int item)
 {
@@ -95,10 +71,7 @@ TEST(SunMoonForm, TypedPlaceDateAndZoneShowTheCommandLinesTexts)
     for (const auto& c : cases) {
         solara::TSunMoonForm form;
         ShowActive(form);
-        TypeAndLeave(form.Position.Lat, QString::fromLatin1(c.Lat));
-        TypeAndLeave(form.Position.NorS, QString::fromLatin1(c.NorS));
-        TypeAndLeave(form.Position.Lon, QString::fromLatin1(c.Lon));
-        TypeAndLeave(form.Position.EorW, QString::fromLatin1(c.EorW));
+        TypePosition(form.Position, QString::fromLatin1(c.Lat), QString::fromLatin1(c.NorS), QString::fromLatin1(c.Lon), QString::fromLatin1(c.EorW));
         TypeAndLeave(form.HeightEdit, QString::fromLatin1(c.Height));
         TypeDate(form.DateField, QString::fromLatin1(c.Day), QString::fromLatin1(c.Month), QString::fromLatin1(c.Year));
         if (c.Zone == solara::TSunMoonForm::NamedZone)
@@ -158,9 +131,7 @@ TEST(SunMoonForm, APictureOfTheDayAndAMonthTableAScreenReaderWalks)
     ErrorRecorder errors;
     solara::TSunMoonForm form;
     ShowActive(form);
-    TypeAndLeave(form.Position.Lat, QStringLiteral("502212"));
-    TypeAndLeave(form.Position.Lon, QStringLiteral("0040824"));
-    TypeAndLeave(form.Position.EorW, QStringLiteral("W"));
+    TypePosition(form.Position, QStringLiteral("502212"), {}, QStringLiteral("0040824"), QStringLiteral("W"));
     const QDate today = QDate::currentDate();
     TypeDate(form.DateField, QStringLiteral("%1").arg(today.day(), 2, 10, QLatin1Char('0')),
              QStringLiteral("%1").arg(today.month(), 2, 10, QLatin1Char('0')), QString::number(today.year()));
@@ -206,24 +177,6 @@ TEST(SunMoonForm, APictureOfTheDayAndAMonthTableAScreenReaderWalks)
 }
 
 // File > Print Month by its keys, to a PDF file, read back.
-QString PrintedMonth()
-{
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath(QStringLiteral("month.pdf"));
-    platform::SetPrintDialog([&](QPrinter& printer, QWidget*) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-        return true;
-    });
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::AltModifier);
-    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_M);
-    platform::SetPrintDialog({});
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    text.waitForFinished(20000);
-    return QString::fromUtf8(text.readAllStandardOutput());
-}
-
 TEST(SunMoonForm, PrintsTheDayAndTheMonth)
 {
     ErrorRecorder errors;
@@ -240,7 +193,7 @@ TEST(SunMoonForm, PrintsTheDayAndTheMonth)
                              "Full moon in June 2024 : 2024-06-22 03:07:"})
         EXPECT_TRUE(day.contains(QString::fromUtf8(line))) << line << "\n" << day.toStdString();
 
-    const QString month = PrintedMonth();
+    const QString month = PrintedBy(Qt::Key_M);
     EXPECT_TRUE(month.contains(QStringLiteral("Sun and Moon : June 2024, times of Europe/Oslo"))) << month.toStdString();
     EXPECT_TRUE(month.contains(QRegularExpression(QStringLiteral("Date +Astr. +Naut. +Civil +Sun- +Mer. +Sun-"))))
         << month.toStdString();

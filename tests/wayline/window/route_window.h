@@ -12,7 +12,6 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -65,19 +64,13 @@ public:
     Answers()
     {
         previous_ = platform::SetModalRunner([this](QDialog& dialog) {
-            QWidget* owner = dialog.parentWidget() ? dialog.parentWidget()->window() : nullptr;
-            testsupport::ShowActive(dialog);
             if (auto* files = qobject_cast<QFileDialog*>(&dialog)) {
                 asked << files->windowTitle();
-                auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-                name->setFocus();
-                if (fileName.isEmpty())
-                    QTest::keyClick(name, Qt::Key_Escape);
-                else {
-                    QTest::keyClicks(name, fileName);
-                    QTest::keyClick(name, Qt::Key_Return);
-                }
-            } else if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
+                return testsupport::AnswerFileDialog(*files, fileName);
+            }
+            QWidget* owner = dialog.parentWidget() ? dialog.parentWidget()->window() : nullptr;
+            testsupport::ShowActive(dialog);
+            if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
                 asked << box->text();
                 QTest::keyClick(box, static_cast<Qt::Key>(answer), Qt::AltModifier);
                 for (int waited = 0; box->isVisible() && waited < 100; ++waited) // a button pressed by its key
