@@ -16,32 +16,23 @@ Earth's surface departs from the geocentric place moved by the observer's
 radius by some 0.4', more than the fix may be off.
 """
 import math
+import os
 import sys
 
 import ephem
 
-UNIX_EPOCH = 25567.5  # 1970-01-01T00:00Z as an ephem date
+sys.dont_write_bytecode = True  # nothing written into the source tree
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))
+from pyephem_common import WANDERERS, body_named, requests, to_ephem, up_north_east  # noqa: E402
+
 KM_PER_AU = 149597870.7
 EARTH_RADIUS_KM = 6378.137
 MOON_RADIUS_KM = 1737.4  # the almanacs' (SD = 0.2724 HP); PyEphem's own is 1740 km
-# The almanacs' spellings that PyEphem's catalogue writes otherwise.
-SPELLINGS = {"Rigil Kent.": "Rigil Kentaurus", "Al Na'ir": "Alnair"}
-WANDERERS = ("Sun", "Moon", "Venus", "Mars", "Jupiter", "Saturn")
 
-
-def body_named(name):
-    if name in WANDERERS:
-        return getattr(ephem, name)()
-    return ephem.star(SPELLINGS.get(name, name))
-
-
-for line in sys.stdin:
-    words = line.split()
-    if not words:
-        continue
+for words in requests():
     ident, lat, lon, utc = words[0], float(words[-3]), float(words[-2]), float(words[-1])
     name = " ".join(words[1:-3])
-    date = ephem.Date(UNIX_EPOCH + utc / 86400.0)
+    date = to_ephem(utc)
     body = body_named(name)
     body.compute(date)
     observer = ephem.Observer()
@@ -50,9 +41,8 @@ for line in sys.stdin:
     phi, dec = math.radians(lat), float(body.g_dec)
     # The body in the observer's frame (up, north, east), in km; stars far off.
     distance = body.earth_distance * KM_PER_AU if name in WANDERERS else 1e30
-    up = distance * (math.sin(phi) * math.sin(dec) + math.cos(phi) * math.cos(dec) * math.cos(hour_angle)) - EARTH_RADIUS_KM
-    north = distance * (math.cos(phi) * math.sin(dec) - math.sin(phi) * math.cos(dec) * math.cos(hour_angle))
-    east = -distance * math.cos(dec) * math.sin(hour_angle)
+    up, north, east = (distance * component for component in up_north_east(phi, dec, hour_angle))
+    up -= EARTH_RADIUS_KM
     seen = math.sqrt(up * up + north * north + east * east)
     altitude = math.degrees(math.atan2(up, math.hypot(north, east)))
     radius = math.degrees(math.asin(MOON_RADIUS_KM / seen if name == "Moon" else math.sin(float(body.radius)) * distance / seen))

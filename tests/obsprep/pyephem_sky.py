@@ -17,40 +17,30 @@ refraction):
   parallax in altitude, up to a degree for the Moon.
 """
 import math
+import os
 import sys
 
 import ephem
 
-UNIX_EPOCH = 25567.5  # 1970-01-01T00:00Z as an ephem date
-# The almanacs' spellings that PyEphem's catalogue writes otherwise.
-SPELLINGS = {"Rigil Kent.": "Rigil Kentaurus", "Al Na'ir": "Alnair"}
-WANDERERS = ("Moon", "Venus", "Mars", "Jupiter", "Saturn")
+sys.dont_write_bytecode = True  # nothing written into the source tree
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))
+from pyephem_common import body_named, requests, to_ephem, up_north_east  # noqa: E402
 
+# Seen from the observer's vertical at their geocentric place, not PyEphem's topocentric one.
+GEOCENTRIC = ("Moon", "Venus", "Mars", "Jupiter", "Saturn")
 
-def body_named(name):
-    if name in WANDERERS:
-        return getattr(ephem, name)()
-    return ephem.star(SPELLINGS.get(name, name))
-
-
-for line in sys.stdin:
-    words = line.split()
-    if not words:
-        continue
+for words in requests():
     ident, lat, lon, utc = words[0], float(words[1]), float(words[2]), float(words[3])
     name = " ".join(words[4:])
     observer = ephem.Observer()
     observer.lat, observer.lon = str(lat), str(lon)
     observer.elevation, observer.pressure = 0, 0
-    observer.date = ephem.Date(UNIX_EPOCH + utc / 86400.0)
+    observer.date = to_ephem(utc)
     body = body_named(name)
     body.compute(observer)
-    if name in WANDERERS:
+    if name in GEOCENTRIC:
         hour_angle = float(observer.sidereal_time()) - float(body.g_ra)
-        phi, dec = math.radians(lat), float(body.g_dec)
-        up = math.sin(phi) * math.sin(dec) + math.cos(phi) * math.cos(dec) * math.cos(hour_angle)
-        north = math.cos(phi) * math.sin(dec) - math.sin(phi) * math.cos(dec) * math.cos(hour_angle)
-        east = -math.cos(dec) * math.sin(hour_angle)
+        up, north, east = up_north_east(math.radians(lat), float(body.g_dec), hour_angle)
         altitude = math.degrees(math.atan2(up, math.hypot(north, east)))
         azimuth = math.degrees(math.atan2(east, north)) % 360.0
     else:

@@ -22,20 +22,15 @@ twilights with the centre at -6, -12 and -18 degrees.
 """
 import datetime
 import math
+import os
 import sys
 import zoneinfo
 
 import ephem
 
-UNIX_EPOCH = 25567.5  # 1970-01-01T00:00Z as an ephem date
-
-
-def to_ephem(posix):
-    return ephem.Date(UNIX_EPOCH + posix / 86400.0)
-
-
-def to_posix(date):
-    return (float(date) - UNIX_EPOCH) * 86400.0
+sys.dont_write_bytecode = True  # nothing written into the source tree
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))
+from pyephem_common import crossings, requests, to_ephem, to_posix  # noqa: E402
 
 
 def zone_of(name, lon):
@@ -51,20 +46,6 @@ def zone_of(name, lon):
 def iso(posix, zone):
     whole = math.floor(posix + 0.5)
     return datetime.datetime.fromtimestamp(whole, zone).isoformat()
-
-
-def crossings(observer, body, method, start, end, **options):
-    found, at = [], start
-    while True:
-        observer.date = to_ephem(at)
-        try:
-            when = to_posix(method(body, **options))
-        except (ephem.AlwaysUpError, ephem.NeverUpError):
-            return found
-        if when >= end:
-            return found
-        found.append(when)
-        at = when + 60.0
 
 
 def ecliptic_longitude(body, date):
@@ -129,7 +110,6 @@ def case(ident, lat, lon, height, zone_name, date, days):
         day(ident, index, observer, zone, first + datetime.timedelta(days=index), float(height))
 
 
-for line in sys.stdin:
-    words = line.split()
-    if words and words[0] == 'case':
+for words in requests():
+    if words[0] == 'case':
         case(*words[1:])
