@@ -198,7 +198,7 @@ TEST(CommandLine, TheManualPagesExamplesPrintWhatItSays)
     for (const std::vector<std::string>& words : examples) {
         std::string command = "$ celpos";
         for (const std::string& w : words)
-            command += " " + (w == Sample ? std::string("sample.sights") : w.find(' ') != std::string::npos ? "\"" + w + "\"" : w);
+            command += " " + (w == Sample ? std::string("docs/sample.sights") : w.find(' ') != std::string::npos ? "\"" + w + "\"" : w);
         const Output o = Celpos(words);
         ASSERT_EQ(o.status, 0) << o.err;
         EXPECT_NE(text.find(command + "\n" + o.out), std::string::npos) << command << "\n" << o.out;
