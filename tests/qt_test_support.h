@@ -9,7 +9,6 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QDateTimeEdit>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -147,9 +146,10 @@ void TypePosition(Entry& position, const QString& lat, const QString& nors, cons
         TypeAndLeave(position.EorW, eorw);
 }
 
-// The day, the month and the year in the order `field` shows them.
-inline QStringList InShownOrder(const QDateTimeEdit* field, const QString& day, const QString& month,
-                                const QString& year)
+// The day, the month and the year in the order `field` (the suite's date
+// field or Qt's) shows them.
+template <class DateField>
+QStringList InShownOrder(const DateField* field, const QString& day, const QString& month, const QString& year)
 {
     const QString format = field->displayFormat();
     std::vector<std::pair<qsizetype, QString>> parts = {
@@ -163,7 +163,8 @@ inline QStringList InShownOrder(const QDateTimeEdit* field, const QString& day, 
 
 // A date typed section by section from the field's start, in the order
 // the field shows them, and left with Tab.
-inline void TypeDate(QDateTimeEdit* field, const QString& day, const QString& month, const QString& year)
+template <class DateField>
+void TypeDate(DateField* field, const QString& day, const QString& month, const QString& year)
 {
     Enter(field);
     Press(QStringLiteral("<Home>") + InShownOrder(field, day, month, year).join(QString()) + QStringLiteral("<Tab>"));

@@ -11,10 +11,10 @@ namespace platform {
 
 struct FileQuestion {
     bool Save = false; // a name to save under; else a file to open
-    QString Title;     // the dialog's caption ("Open a voyage")
-    QString Filter;    // "Voyages (*.voyage);;All files (*)"
-    QString Ending;    // without its point: given to a name to save under that has none
-    QString Beside;    // the window's file, whose folder the dialog shows; the working directory when empty
+    QString Title{};   // the dialog's caption ("Open a voyage")
+    QString Filter{};  // "Voyages (*.voyage);;All files (*)"
+    QString Ending{};  // without its point: given to a name to save under that has none
+    QString Beside{};  // the window's file, whose folder the dialog shows; the working directory when empty
     bool OffersBesideName = false; // to save, the dialog holds the name of `Beside` at first
     bool OpenTriesEnding = false;  // to open, a name no file bears is tried with the ending
 };
