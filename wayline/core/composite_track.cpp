@@ -61,7 +61,7 @@ Route CompositeTrack(const Earth& earth, const Waypoint& from, const Waypoint& t
 {
     const double bound = std::fabs(limit);
     if (!(bound > 0 && bound < QuarterTurn))
-        throw RouteError("the limiting latitude " + geo::DecimalText(limit) + " is not a latitude between 0 and 90");
+        throw RouteError("the limiting latitude " + geo::DecimalText(limit) + " is not a latitude above 0 and below 90 degrees");
     for (const Waypoint* end : {&from, &to})
         if (!(std::fabs(end->Lat) <= bound))
             throw RouteError((end->Name.empty() ? (end == &from ? "the departure" : "the destination") : end->Name) +

@@ -40,7 +40,11 @@ std::optional<Vertex> GreatCircleVertex(const Earth& earth, const Waypoint& from
     double azimuth = 0;
     line.ArcPosition(arc, v.Lat, v.Lon, azimuth);
     v.Lon = std::remainder(v.Lon, FullTurn);
-    v.OnLeg = arc >= 0 && arc <= line.Arc();
+    // A vertex at an end of the leg (a composite track's legs end there)
+    // may come out a rounding beyond it: within 1e-9 degrees of arc
+    // (0.1 mm) it is on the leg.
+    constexpr double AtTheEnd = 1e-9;
+    v.OnLeg = arc >= -AtTheEnd && arc <= line.Arc() + AtTheEnd;
     return v;
 }
 

@@ -16,6 +16,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <tuple>
+
 namespace {
 
 using wayline::LegKind;
@@ -179,6 +181,14 @@ TEST(CommandLine, GreatCirclesSplitAtMeridiansOrMilesAndTheCompositeTrack)
         Json(Wayline({"--json", "--step-nm", "20", "--composite", "42", "40 -10", "40 -70"}))["legs"][0].toObject();
     for (const QJsonValue p : highest["waypoints"].toArray())
         EXPECT_LE(p["lat_deg"].toDouble(), 42 + 1e-9);
+
+    // Both great circles of a composite name their vertex, which lies at
+    // the end of the first and the start of the last: north and south.
+    for (const auto& [limit, from, to] : {std::tuple{"42", "40 -10", "40 -70"}, std::tuple{"40", "-33.9 18.4", "-32 115.7"}}) {
+        const Result plain = Wayline({"--composite", limit, from, to});
+        EXPECT_NE(plain.out.find("Leg 1 vertex: "), std::string::npos) << from << '\n' << plain.out;
+        EXPECT_NE(plain.out.find("Leg 3 vertex: "), std::string::npos) << from << '\n' << plain.out;
+    }
 }
 
 TEST(CommandLine, PlainLinesAsTheWindowShowsThem)
@@ -242,7 +252,7 @@ TEST(CommandLine, RefusesWithTheReasonAndStatusTwo)
         {{"--composite", "42", "40 -10"}, "--composite takes two positions, FROM and TO"},
         {{"--composite", "42", "--gc", "40 -10", "40 -70"}, "--composite takes two positions and no --gc, --rhumb or --route"},
         {{"--composite", "35", "40 -10", "40 -70"}, "the departure lies beyond the limiting latitude 35\xC2\xB0"},
-        {{"--composite", "95", "40 -10", "40 -70"}, "the limiting latitude 95 is not a latitude between 0 and 90"},
+        {{"--composite", "95", "40 -10", "40 -70"}, "the limiting latitude 95 is not a latitude above 0 and below 90 degrees"},
         {{"--composite", "north", "40 -10", "40 -70"}, "--composite 'north' is not a latitude in degrees"},
         {{"--composite", "42", "40 -10", "95 -70"}, "latitude"},
     };

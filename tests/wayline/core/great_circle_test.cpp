@@ -218,9 +218,9 @@ TEST(CompositeTrack, RefusesEndsBeyondTheLimitAndLimitsThatAreNone)
         {{"Reykjavik", 64.1, -21.9}, {"", 40, -70}, 60,
          "Reykjavik lies beyond the limiting latitude 60\xC2\xB0: no composite track reaches it"},
         {{"", 40, -70}, {"", -62, 0}, -60, "the destination lies beyond the limiting latitude 60\xC2\xB0: no composite track reaches it"},
-        {{"", 40, -70}, {"", 45, 0}, 90, "the limiting latitude 90 is not a latitude between 0 and 90"},
-        {{"", 0, -70}, {"", 0, 0}, 0, "the limiting latitude 0 is not a latitude between 0 and 90"},
-        {{"", 0, -70}, {"", 0, 0}, NAN, "the limiting latitude nan is not a latitude between 0 and 90"},
+        {{"", 40, -70}, {"", 45, 0}, 90, "the limiting latitude 90 is not a latitude above 0 and below 90 degrees"},
+        {{"", 0, -70}, {"", 0, 0}, 0, "the limiting latitude 0 is not a latitude above 0 and below 90 degrees"},
+        {{"", 0, -70}, {"", 0, 0}, NAN, "the limiting latitude nan is not a latitude above 0 and below 90 degrees"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(testtexts::WhatOf([&] { wayline::CompositeTrack(Wgs84, c.from, c.to, c.limit); }), c.message);
