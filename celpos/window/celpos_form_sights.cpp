@@ -204,8 +204,12 @@ void TCelPosForm::FillTable()
     SightTable->setRowCount(static_cast<int>(entries_.Sights.size()));
     for (std::size_t i = 0; i < entries_.Sights.size(); ++i) {
         const SightEntry& s = entries_.Sights[i];
+        // Hs as typed, with its minute mark as Ho and Hc show theirs.
+        std::string hs = Latin1OfUtf8(s.Hs);
+        if (hs.find('\xB0') != std::string::npos && !hs.ends_with('\''))
+            hs += '\'';
         std::vector<std::string> cells = {s.Body, LimbName(s.LimbTaken) + (s.Noon ? ", noon" : ""),
-                                          s.Time, Latin1OfUtf8(s.Hs), "", "", "", "", ""};
+                                          s.Time, hs, "", "", "", "", ""};
         if (i < reductions_.size()) {
             const SightReduction& r = reductions_[i];
             cells[4] = AltitudeText(r.Corrections.HoDeg);

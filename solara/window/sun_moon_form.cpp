@@ -72,7 +72,7 @@ TSunMoonForm::TSunMoonForm(QWidget* parent)
     HeightEdit->setObjectName(QStringLiteral("HeightEdit"));
     HeightEdit->setAccessibleName(QStringLiteral("Height of eye"));
     HeightEdit->SetText("0");
-    form->addRow(QStringLiteral("&Height of eye (m):"), HeightEdit);
+    form->addRow(QStringLiteral("Height of &eye (m):"), HeightEdit);
     DateField = AddDateField(form, QStringLiteral("DateField"), QStringLiteral("Date"), QStringLiteral("D&ate"),
                              [this] { Recompute(); });
     DateField->setDateRange(QDate(FirstDate.Year, FirstDate.Month, FirstDate.Day),
