@@ -12,10 +12,16 @@
 
 namespace launcher {
 
-class TAboutBox : public QDialog, public Ui::TAboutBox {
+class TAboutBox : public QDialog, private Ui::TAboutBox {
     Q_OBJECT
 
 public:
+    // The form's controls, by the names the form gives them; its
+    // generated setup stays the class's own.
+    using Ui::TAboutBox::Panel1; using Ui::TAboutBox::ProgramIcon; using Ui::TAboutBox::ProductName;
+    using Ui::TAboutBox::Version; using Ui::TAboutBox::Copyright; using Ui::TAboutBox::Comments;
+    using Ui::TAboutBox::Label1; using Ui::TAboutBox::Label2; using Ui::TAboutBox::OKButton;
+
     explicit TAboutBox(QWidget* parent = nullptr);
 
 protected:

@@ -18,10 +18,21 @@ namespace launcher {
 
 class TAboutBox;
 
-class TMainForm : public QWidget, public Ui::TMainForm {
+class TMainForm : public QWidget, private Ui::TMainForm {
     Q_OBJECT
 
 public:
+    // The form's controls, by the names the form gives them; its
+    // generated setup stays the class's own.
+    using Ui::TMainForm::Image1; using Ui::TMainForm::Label2; using Ui::TMainForm::Label3;
+    using Ui::TMainForm::Label4; using Ui::TMainForm::Label5; using Ui::TMainForm::CoolBar1;
+    using Ui::TMainForm::Label1; using Ui::TMainForm::Memo2; using Ui::TMainForm::Button5;
+    using Ui::TMainForm::Button6; using Ui::TMainForm::Button7; using Ui::TMainForm::Button8;
+    using Ui::TMainForm::Button9; using Ui::TMainForm::Button10; using Ui::TMainForm::Button11;
+    using Ui::TMainForm::Button12; using Ui::TMainForm::Button1; using Ui::TMainForm::Button2;
+    using Ui::TMainForm::Button3; using Ui::TMainForm::Panel1; using Ui::TMainForm::Label7;
+    using Ui::TMainForm::Button4; using Ui::TMainForm::Button13;
+
     using TickSource = std::function<std::uint32_t()>;
 
     // `ticks` is the millisecond counter of the start wait (the system's

@@ -32,10 +32,38 @@ class PrintCanvas;
 
 namespace legplot {
 
-class TForm1 : public QMainWindow, public Ui::TForm1 {
+class TForm1 : public QMainWindow, private Ui::TForm1 {
     Q_OBJECT
 
 public:
+    // The form's controls, by the names the form gives them; its
+    // generated setup stays the class's own.
+    using Ui::TForm1::ClientArea; using Ui::TForm1::CoolBar1; using Ui::TForm1::Label47;
+    using Ui::TForm1::RadioGroup1; using Ui::TForm1::Label6; using Ui::TForm1::Panel2; using Ui::TForm1::Label1;
+    using Ui::TForm1::lat_edit; using Ui::TForm1::NorS; using Ui::TForm1::Label2; using Ui::TForm1::lon_edit;
+    using Ui::TForm1::EorW; using Ui::TForm1::Label18; using Ui::TForm1::DatePicker; using Ui::TForm1::Label19;
+    using Ui::TForm1::TimePicker; using Ui::TForm1::Label13; using Ui::TForm1::ComboBox1; using Ui::TForm1::Label39;
+    using Ui::TForm1::Label4; using Ui::TForm1::Label3; using Ui::TForm1::Label41; using Ui::TForm1::Label5;
+    using Ui::TForm1::Label40; using Ui::TForm1::Label20; using Ui::TForm1::Label21; using Ui::TForm1::Label22;
+    using Ui::TForm1::Label23; using Ui::TForm1::Label34; using Ui::TForm1::MaskEdit21; using Ui::TForm1::Label42;
+    using Ui::TForm1::MaskEdit16; using Ui::TForm1::Maskedit11; using Ui::TForm1::Label7; using Ui::TForm1::Label12;
+    using Ui::TForm1::Label24; using Ui::TForm1::Label29; using Ui::TForm1::Label35; using Ui::TForm1::MaskEdit22;
+    using Ui::TForm1::Label43; using Ui::TForm1::MaskEdit17; using Ui::TForm1::Maskedit12; using Ui::TForm1::Label8;
+    using Ui::TForm1::Label14; using Ui::TForm1::Label25; using Ui::TForm1::Label30; using Ui::TForm1::Label36;
+    using Ui::TForm1::MaskEdit23; using Ui::TForm1::Label44; using Ui::TForm1::MaskEdit18;
+    using Ui::TForm1::Maskedit13; using Ui::TForm1::Label9; using Ui::TForm1::Label15; using Ui::TForm1::Label26;
+    using Ui::TForm1::Label31; using Ui::TForm1::Label37; using Ui::TForm1::MaskEdit24; using Ui::TForm1::Label45;
+    using Ui::TForm1::MaskEdit19; using Ui::TForm1::Maskedit14; using Ui::TForm1::Label10;
+    using Ui::TForm1::Label16; using Ui::TForm1::Label27; using Ui::TForm1::Label32; using Ui::TForm1::Label38;
+    using Ui::TForm1::MaskEdit25; using Ui::TForm1::Label46; using Ui::TForm1::MaskEdit20;
+    using Ui::TForm1::maskedit15; using Ui::TForm1::Label11; using Ui::TForm1::Label17; using Ui::TForm1::Label28;
+    using Ui::TForm1::Label33; using Ui::TForm1::StatusBar1; using Ui::TForm1::MainMenu; using Ui::TForm1::FileMenu;
+    using Ui::TForm1::ViewMenu; using Ui::TForm1::HelpMenu; using Ui::TForm1::HelpManualItem;
+    using Ui::TForm1::HelpKeyboardItem; using Ui::TForm1::FileOpenItem; using Ui::TForm1::FileSaveItem;
+    using Ui::TForm1::FileSaveAsItem; using Ui::TForm1::N1; using Ui::TForm1::FileExportRouteItem;
+    using Ui::TForm1::FileExportChartItem; using Ui::TForm1::ViewChartItem; using Ui::TForm1::N2;
+    using Ui::TForm1::FilePrintItem; using Ui::TForm1::N4; using Ui::TForm1::FileExitItem;
+
     explicit TForm1(QWidget* parent = nullptr);
 
     // The voyage the window holds, as its figures were last computed; what
