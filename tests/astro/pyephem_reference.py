@@ -21,21 +21,17 @@ with the centre at -6, -12 and -18 degrees; apparent geocentric places of
 the epoch of date; GAST as the local sidereal time at longitude 0.
 """
 import math
+import os
 import sys
 
 import ephem
 import ephem.stars
 
-UNIX_EPOCH = 25567.5  # 1970-01-01T00:00Z as an ephem date (days since 1899-12-31 12:00)
+sys.dont_write_bytecode = True  # nothing written into the source tree
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))
+from pyephem_common import crossings, requests, to_ephem, to_posix  # noqa: E402
+
 AU_KM = 149597870.7
-
-
-def to_ephem(posix):
-    return ephem.Date(UNIX_EPOCH + float(posix) / 86400.0)
-
-
-def to_posix(date):
-    return (float(date) - UNIX_EPOCH) * 86400.0
 
 
 def place(ident, ut):
@@ -49,21 +45,6 @@ def place(ident, ut):
           math.degrees(sun.g_ra), math.degrees(sun.g_dec), math.degrees(moon.g_ra), math.degrees(moon.g_dec),
           *[value for body in geocentric
             for value in (math.degrees(body.radius), body.earth_distance * AU_KM)])
-
-
-def crossings(observer, body, method, start, end, **options):
-    """Every instant method finds in [start, end)."""
-    found, at = [], start
-    while True:
-        observer.date = to_ephem(at)
-        try:
-            when = to_posix(method(body, **options))
-        except (ephem.AlwaysUpError, ephem.NeverUpError):
-            return found
-        if when >= end:
-            return found
-        found.append(when)
-        at = when + 60.0
 
 
 def day(ident, lat, lon, height, start, end):
@@ -138,7 +119,5 @@ def almanac(ident, ut):
 
 REQUESTS = {'place': place, 'day': day, 'phases': phases, 'moonphase': moonphase, 'deltat': deltat, 'almanac': almanac}
 
-for line in sys.stdin:
-    words = line.split()
-    if words:
-        REQUESTS[words[0]](*words[1:])
+for words in requests():
+    REQUESTS[words[0]](*words[1:])
