@@ -32,6 +32,9 @@ namespace astro {
 // 2101-01-01T00:00:00Z (UTC seconds).
 inline constexpr double FirstSupportedUtc = -2208988800.0;
 inline constexpr double EndSupportedUtc = 4133980800.0;
+// Their years, for the modules' date fields and refusals.
+inline constexpr int FirstSupportedYear = 1900;
+inline constexpr int LastSupportedYear = 2100;
 // How far past those ends the time scales (and the ephemerides) run.
 inline constexpr double SupportMarginSeconds = 35 * 86400.0;
 

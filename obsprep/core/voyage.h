@@ -16,6 +16,7 @@
 // - Instants are UTC seconds since 1970 (POSIX); UT1 is taken as UTC.
 #pragma once
 
+#include "astro/time_scales.h"
 #include "timezones/civil_calendar.h"
 #include "timezones/zone_day.h"
 
@@ -34,9 +35,9 @@ public:
 inline constexpr double LargestCourse = 359.9;
 inline constexpr double LargestSpeed = 60.0;
 
-// The dates planned for: the astronomy's years 1900 to 2100.
-inline constexpr timezones::CivilDate FirstDate{1900, 1, 1};
-inline constexpr timezones::CivilDate LastDate{2100, 12, 31};
+// The first and last dates computed: those of the astronomy's years.
+inline constexpr timezones::CivilDate FirstDate{astro::FirstSupportedYear, 1, 1};
+inline constexpr timezones::CivilDate LastDate{astro::LastSupportedYear, 12, 31};
 
 struct Voyage {
     double DrLatDeg = 0, DrLonDeg = 0; // the DR (degrees, north and east positive)

@@ -17,6 +17,7 @@
 
 #include "astro/day_events.h"
 #include "astro/observer.h"
+#include "astro/time_scales.h"
 #include "timezones/civil_calendar.h"
 #include "timezones/zone.h"
 #include "timezones/zone_day.h"
@@ -36,10 +37,9 @@ public:
 // The heights of eye the module takes (metres).
 inline constexpr double MaxHeightOfEye = 100.0;
 
-// The first and last dates the module computes (the astronomy's 1900 to
-// 2100).
-inline constexpr timezones::CivilDate FirstDate{1900, 1, 1};
-inline constexpr timezones::CivilDate LastDate{2100, 12, 31};
+// The first and last dates computed: those of the astronomy's years.
+inline constexpr timezones::CivilDate FirstDate{astro::FirstSupportedYear, 1, 1};
+inline constexpr timezones::CivilDate LastDate{astro::LastSupportedYear, 12, 31};
 
 // The most days one request computes.
 inline constexpr int MaxDays = 366;
