@@ -80,7 +80,12 @@ QString ManualFolder()
 {
     if (!ManualFolderSet().isEmpty())
         return ManualFolderSet();
-    const QDir programs(QCoreApplication::applicationDirPath());
+    return ManualFolderBeside(QCoreApplication::applicationDirPath());
+}
+
+QString ManualFolderBeside(const QString& programFolder)
+{
+    const QDir programs(programFolder);
     for (const QString& candidate : {programs.filePath(QStringLiteral("manual")),
                                      programs.filePath(QStringLiteral("../../share/doc/vorlan/manual"))}) {
         if (QFileInfo(QDir(candidate).filePath(QString::fromLatin1(ContentsPage))).isFile())

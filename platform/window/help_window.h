@@ -14,6 +14,8 @@ namespace platform {
 // program folder (<prefix>/lib/vorlan -> <prefix>/share/doc/vorlan/manual);
 // empty when neither holds the contents page.
 QString ManualFolder();
+// The same for programs in `programFolder`.
+QString ManualFolderBeside(const QString& programFolder);
 
 // Puts the manual elsewhere, for tests; an empty folder puts it back.
 // Returns the folder set before.
