@@ -66,6 +66,17 @@ TEST(ShownText, KeepsUtf8AndShowsTheRestAsBytes)
         {"\xED\xA0\x80", "\\xED\\xA0\\x80"}, // a surrogate
         {"\xF0\x9F\x8C\x8A", "\xF0\x9F\x8C\x8A"},
         {"a\tb\x7F", "a\\x09b\\x7F"},
+        // The edges of each lead byte's second byte, and sequences cut or broken.
+        {"\xE0\xA4\xB9", "\xE0\xA4\xB9"},                // U+0939, the least after E0
+        {"\xE0\x80\x80", "\\xE0\\x80\\x80"},          // overlong
+        {"\xED\x9F\xBF", "\xED\x9F\xBF"},                // U+D7FF, the last before the surrogates
+        {"\xF0\x80\x80\x80", "\\xF0\\x80\\x80\\x80"}, // overlong
+        {"\xF4\x8F\xBF\xBF", "\xF4\x8F\xBF\xBF"},      // U+10FFFF
+        {"\xF4\x90\x80\x80", "\\xF4\\x90\\x80\\x80"}, // beyond U+10FFFF
+        {"\xF5\x80", "\\xF5\\x80"},                      // no lead byte
+        {"\xE2\x82", "\\xE2\\x82"},                      // cut short
+        {"\xE2(\xA1", "\\xE2(\\xA1"},                    // broken in its second byte
+        {"\xF0\x9F(\x8A", "\\xF0\\x9F(\\x8A"},        // broken in its third
     };
     for (const auto& c : cases)
         EXPECT_EQ(geo::ShownText(c.bytes), c.shown) << c.bytes;
