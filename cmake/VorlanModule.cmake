@@ -7,9 +7,13 @@
 # removed; SOURCES names files one by one, alone or with folders (a file
 # that is made, a source that some builds leave out). Its
 # headers are included from the source tree's root ("grid/core/utm.h"),
-# as geo's are.
+# as geo's are. A Qt library is no part of the core-only build
+# (VORLAN_CORE_ONLY), which has no Qt.
 function(vorlan_add_library name)
   cmake_parse_arguments(ARG "QT" "" "LIBRARIES;DIRECTORY;SOURCES" ${ARGN})
+  if(ARG_QT AND VORLAN_CORE_ONLY)
+    return()
+  endif()
   vorlan_folder_files(sources "${ARG_DIRECTORY}" *.cpp *.h)
   add_library(${name} STATIC ${sources} ${ARG_SOURCES})
   target_link_libraries(${name} PUBLIC ${ARG_LIBRARIES})
@@ -47,16 +51,22 @@ endfunction()
 #   TITLE <text>                the desktop entry's name ("Distance and Course")
 #   COMMENT <text>              the desktop entry's comment
 #   KEYWORDS <a;b;...>          the desktop entry's keywords
-#   MANUAL <page.1>             its manual page, beside the sources
+#   [MANUAL <page.1>]           its manual page (packaging/man/<program>.1)
 #   [WINDOW_ARGUMENTS <text>])  what the desktop entry passes
 #
 # Builds a module of the suite into the program folder beside the launcher
 # and registers it, so that packaging/ installs it with everything a module
 # has: the program in the program folder, a starter on the path, a desktop
-# entry and the compressed manual page.
+# entry and the compressed manual page. The core-only build has no modules.
 function(vorlan_add_module program)
+  if(VORLAN_CORE_ONLY)
+    return()
+  endif()
   cmake_parse_arguments(ARG "" "TITLE;COMMENT;KEYWORDS;MANUAL;WINDOW_ARGUMENTS" "SOURCES;LIBRARIES" ${ARGN})
-  foreach(required TITLE COMMENT KEYWORDS MANUAL)
+  if(NOT ARG_MANUAL)
+    set(ARG_MANUAL ${PROJECT_SOURCE_DIR}/packaging/man/${program}.1)
+  endif()
+  foreach(required TITLE COMMENT KEYWORDS)
     if(NOT ARG_${required})
       message(FATAL_ERROR "vorlan_add_module(${program}): ${required} is missing")
     endif()
