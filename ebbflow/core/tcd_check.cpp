@@ -19,6 +19,9 @@ constexpr std::uint32_t MostConstituents = 255;
 // libtcd keeps the time zone and country indexes in 16-bit signed fields.
 constexpr std::uint32_t MostTableBits = 15;
 constexpr std::uint32_t LongestTableEntry = 10000;
+// The longest one-line text libtcd keeps, its zero byte included (tcd.h's
+// ONELINER_LENGTH).
+constexpr std::uint64_t TcdLineLength = 90;
 constexpr std::int64_t LargestHeader = 1 << 20;
 constexpr int ReferenceStation = 1, SubordinateStation = 2;
 
@@ -58,10 +61,13 @@ public:
         return value >= (std::int64_t{1} << (bits - 1)) ? value - (std::int64_t{1} << bits) : value;
     }
 
-    void String()
+    // Skips a string, ended by a zero byte; returns its length.
+    std::uint64_t String()
     {
-        while (Unsigned(8) != 0) {
-        }
+        std::uint64_t length = 0;
+        while (Unsigned(8) != 0)
+            ++length;
+        return length;
     }
 
     std::uint64_t Position = 0; // in bits
@@ -272,7 +278,11 @@ private:
         record.Signed(w.Latitude);
         record.Signed(w.Longitude);
         record.Unsigned(w.Tzfile);
-        record.String(); // name
+        // libtcd reads every record's first fields, the name among them,
+        // into a buffer sized for a name of a line, and asserts (aborting
+        // the program) where one runs on past it.
+        if (record.String() >= TcdLineLength)
+            Refuse(what + " has a name longer than " + Number(TcdLineLength - 1) + " characters");
         const std::int64_t reference = record.Signed(w.Station);
         if (type == SubordinateStation && (reference < 0 || reference >= records))
             Refuse(what + " refers to a reference station that is not there");
